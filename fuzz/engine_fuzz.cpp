@@ -1,0 +1,72 @@
+// Arbitrary bytes as the five field texts and the formula. Every outcome must be a
+// rating text or one of the engine's messages; for totals that pass the tests and are
+// not negative, the professional rating lies in 0 ... 158.3 and agrees with its text.
+
+#include "engine/rating.h"
+#include "engine/total.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0) {
+        return 0;
+    }
+    const auto formula =
+        (data[0] & 1) != 0 ? engine::Formula::College : engine::Formula::Professional;
+    const std::string_view separator = (data[0] & 2) != 0 ? "," : ".";
+    std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    // The texts are separated by newlines; missing ones are empty.
+    engine::FieldTexts texts{};
+    for (auto& text : texts) {
+        const auto end = rest.find('\n');
+        text = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    }
+
+    const engine::Calculation result = engine::calculate(texts, formula, separator);
+    if (result.refusal) {
+        require(result.rating.empty());
+        require(!engine::messageText(*result.refusal).empty());
+        return 0;
+    }
+    require(!result.rating.empty());
+
+    engine::PasserStats stats;
+    std::int16_t* totals[] = {&stats.attempts, &stats.completions, &stats.yards, &stats.touchdowns,
+                              &stats.interceptions};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const auto total = texts[i].empty() ? engine::Expected<std::int16_t, engine::TotalError>(0)
+                                            : engine::parseTotal(texts[i], separator);
+        require(total.hasValue());
+        *totals[i] = total.value();
+    }
+    require(!engine::firstBrokenRule(stats));
+    if (formula == engine::Formula::Professional && stats.touchdowns >= 0 &&
+        stats.interceptions >= 0 && stats.yards >= 0) {
+        const auto rating = engine::professionalRating(stats);
+        require(rating.hasValue());
+        require(rating.value() >= 0 && rating.value() <= 158.3);
+        require(engine::numberText(rating.value(), separator).view() == result.rating.view());
+        // A value whose 15-digit text has no fraction left is kept as it is (0.99999999999999989
+        // shows as 1), so the text agrees with the value to far below the shown place.
+        const double shown = engine::leadingNumber(engine::numberText(rating.value()).view());
+        require(std::abs(shown - rating.value()) < 1e-9);
+    }
+    return 0;
+}

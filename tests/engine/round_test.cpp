@@ -1,0 +1,140 @@
+#include "engine/number_text.h"
+#include "engine/round.h"
+
+#include "row_name.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+namespace {
+
+using engine::RoundAdv;
+using engine::RoundError;
+
+struct RoundRow {
+    const char* name;
+    double value;
+    std::int16_t digits;
+    double expected;
+};
+
+class RoundAdvTest : public testing::TestWithParam<RoundRow> {};
+
+TEST_P(RoundAdvTest, RoundsOnTheDecimalText)
+{
+    const RoundRow& row = GetParam();
+    const auto rounded = RoundAdv(row.value, row.digits);
+    ASSERT_TRUE(rounded.hasValue());
+    EXPECT_EQ(rounded.value(), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RoundAdvTest,
+    testing::Values(
+        RoundRow{"Zero", 0, 3, 0}, RoundRow{"WholeNumber", 5, 2, 5},
+        RoundRow{"FewerDigitsThanPlaces", 2.5, 1, 2.5}, RoundRow{"SevenPointOne", 7.1, 3, 7.1},
+        RoundRow{"ReadBackFromText", 0.1 + 0.2, 2, 0.3},
+        RoundRow{"DownDigitFour", 12.344, 2, 12.34},
+        RoundRow{"DownKeepsTrailingZero", 12.301, 2, 12.3}, RoundRow{"DownToZero", 0.04, 1, 0},
+        RoundRow{"DownToZeroThreePlaces", 0.00049, 3, 0}, RoundRow{"UpDigitFive", 12.345, 2, 12.35},
+        RoundRow{"Up", 12.945, 2, 12.95}, RoundRow{"UpThoughStoredBelowHalf", 2.675, 2, 2.68},
+        RoundRow{"UpFromKeptZeros", 1.005, 2, 1.01}, RoundRow{"UpFromZero", 0.05, 1, 0.1},
+        RoundRow{"UpThreePlaces", 0.0005, 3, 0.001},
+        RoundRow{"OnlyFirstDroppedDigitCounts", 200.0 / 3, 1, 66.7},
+        RoundRow{"CarryIntoOne", 0.96, 1, 1}, RoundRow{"CarryIntoTen", 9.996, 2, 10},
+        RoundRow{"CarryIntoHundred", 99.95, 1, 100}, RoundRow{"CarryThreePlaces", 0.9995, 3, 1},
+        RoundRow{"NegativeDown", -1.24, 1, -1.2},
+        RoundRow{"NegativeHalfAwayFromZero", -1.25, 1, -1.3},
+        RoundRow{"NegativeUpSmall", -0.0005, 3, -0.001},
+        RoundRow{"NegativeDownToZero", -0.00025, 3, 0}, RoundRow{"NegativeCarry", -0.96, 1, -1},
+        RoundRow{"NegativeCarryToTen", -9.996, 2, -10},
+        RoundRow{"NegativeCarryToTwenty", -19.995, 2, -20},
+        // Values below 1E-04 round on their positional digits.
+        RoundRow{"ExponentFormDown", 0.00001, 2, 0},
+        RoundRow{"ExponentFormWithPointDown", 1.5e-05, 2, 0},
+        RoundRow{"ExponentFormUp", 0.00005, 4, 0.0001},
+        RoundRow{"ExponentFormKeptWhole", 1.5e-05, 6, 1.5e-05},
+        RoundRow{"NoFractionDigitLeft", 123456789012345.6, 2, 123456789012345.6},
+        // Counts beyond 1 to 4.
+        RoundRow{"ZeroPlacesDown", 2.49, 0, 2}, RoundRow{"ZeroPlacesUp", 2.5, 0, 3},
+        RoundRow{"ZeroPlacesNegativeUp", -2.5, 0, -3},
+        RoundRow{"FivePlacesUp", 0.123455, 5, 0.12346},
+        RoundRow{"TwelvePlacesCarry", 0.9999999999995, 12, 1},
+        RoundRow{"TwentyPlacesSmall", 1.23456789012345e-10, 20, 1.2345678901e-10},
+        RoundRow{"ManyPlacesKeepEverything", 1.0 / 3, 300, 0.333333333333333}),
+    RowName{});
+
+TEST(RoundAdv, CountOverflowFailsOnceTheTextIsSplit)
+{
+    const auto rounded = RoundAdv(12.5, 32767);
+    ASSERT_FALSE(rounded.hasValue());
+    EXPECT_EQ(rounded.error(), RoundError::CountOverflow);
+}
+
+TEST(RoundAdv, CountOverflowNotReachedForWholeNumbersOrZero)
+{
+    EXPECT_EQ(RoundAdv(12, 32767).value(), 12);
+    EXPECT_EQ(RoundAdv(0, 32767).value(), 0);
+}
+
+TEST(RoundAdv, NegativeCountFails)
+{
+    const auto rounded = RoundAdv(12.5, -1);
+    ASSERT_FALSE(rounded.hasValue());
+    EXPECT_EQ(rounded.error(), RoundError::NegativeCount);
+}
+
+TEST(RoundAdv, ResultTextHasNoMoreDigitsThanPlaces)
+{
+    // 0.1 + 0.2 is not the double nearest 0.3; the read-back result is.
+    EXPECT_NE(RoundAdv(0.1 + 0.2, 2).value(), 0.1 + 0.2);
+}
+
+// The round-up adds one unit in the last kept place on the digits themselves. The
+// classic way adds a floating increment (0.1 multiplied by 0.1 for each further place)
+// to the kept fraction and takes the 15-digit text of the sum; for 1 to 4 places both
+// must agree on every value.
+double roundedUpByIncrement(double value, int digits)
+{
+    const std::string text(engine::numberText(value).view());
+    const std::size_t point = text.find('.');
+    const std::string integerPart = text.substr(0, point);
+    const std::string fraction = text.substr(point, static_cast<std::size_t>(digits) + 1);
+    double increment = 0.1;
+    for (int i = 1; i < digits; ++i) {
+        increment *= 0.1;
+    }
+    const std::string sum(engine::numberText(engine::leadingNumber(fraction) + increment).view());
+    if (sum.front() != '1') {
+        return engine::leadingNumber(integerPart + sum.substr(1));
+    }
+    const double whole = engine::leadingNumber(integerPart) + (value > 0 ? 1 : -1);
+    return engine::leadingNumber(engine::numberText(whole).view());
+}
+
+TEST(RoundAdv, RoundUpAgreesWithFloatingIncrement)
+{
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> magnitude(-4, 5);
+    int compared = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const double value = std::copysign(std::pow(10.0, magnitude(random)), i % 2 ? 1.0 : -1.0);
+        const auto digits = static_cast<std::int16_t>(1 + i % 4);
+        const std::string text(engine::numberText(value).view());
+        const std::size_t point = text.find('.');
+        if (point == std::string::npos || text.find('E') != std::string::npos ||
+            text.size() - point <= static_cast<std::size_t>(digits) + 1 ||
+            text[point + static_cast<std::size_t>(digits) + 1] < '5') {
+            continue;
+        }
+        ++compared;
+        ASSERT_EQ(RoundAdv(value, digits).value(), roundedUpByIncrement(value, digits))
+            << text << " to " << digits;
+    }
+    EXPECT_GT(compared, 50000);
+}
+
+} // namespace
