@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -14,6 +15,9 @@ using engine::leadingNumber;
 using engine::numberText;
 
 struct TextRow {
+    // Shown by ctest beside the row's name.
+    friend void PrintTo(const TextRow& row, std::ostream* out) { *out << row.name; }
+
     const char* name;
     double value;
     const char* separator;
@@ -60,6 +64,9 @@ TEST(NumberText, NonFiniteValuesReadLikePrintf)
 }
 
 struct LeadingRow {
+    // Shown by ctest beside the row's name.
+    friend void PrintTo(const LeadingRow& row, std::ostream* out) { *out << row.name; }
+
     const char* name;
     const char* text;
     double expected;

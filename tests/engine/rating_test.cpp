@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -20,6 +21,9 @@ using engine::Refusal;
 // Texts in the window's order of reading: attempts, completions, yards, touchdowns,
 // interceptions.
 struct LineRow {
+    // Shown by ctest beside the row's name.
+    friend void PrintTo(const LineRow& row, std::ostream* out) { *out << row.name; }
+
     const char* name;
     FieldTexts texts;
     const char* professional;
@@ -71,6 +75,9 @@ TEST(ProfessionalComponents, MatchWorkedExample)
 }
 
 struct RefusalRow {
+    // Shown by ctest beside the row's name.
+    friend void PrintTo(const RefusalRow& row, std::ostream* out) { *out << row.name; }
+
     const char* name;
     FieldTexts texts;
     Refusal refusal;
@@ -175,6 +182,9 @@ TEST(Calculate, CollegeRatingIsNeverRoundedBelowFifteenDigits)
 }
 
 struct BoundaryRow {
+    // Shown by ctest beside the row's name.
+    friend void PrintTo(const BoundaryRow& row, std::ostream* out) { *out << row.name; }
+
     const char* name;
     PasserStats stats;
     bool refused;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -15,6 +16,9 @@ using engine::RoundAdv;
 using engine::RoundError;
 
 struct RoundRow {
+    // Shown by ctest beside the row's name.
+    friend void PrintTo(const RoundRow& row, std::ostream* out) { *out << row.name; }
+
     const char* name;
     double value;
     std::int16_t digits;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// Shows the calculator's messages. The window is given one, so tests can record
+// messages instead of blocking on a modal box.
+class MessagePresenter {
+  public:
+    MessagePresenter() = default;
+    MessagePresenter(const MessagePresenter&) = delete;
+    MessagePresenter& operator=(const MessagePresenter&) = delete;
+    MessagePresenter(MessagePresenter&&) = delete;
+    MessagePresenter& operator=(MessagePresenter&&) = delete;
+    virtual ~MessagePresenter() = default;
+
+    // Returns once the user has closed the message.
+    virtual void showMessage(QWidget* owner, const QString& text) = 0;
+};
+
+// A modal message box owned by the window: the text, one OK button, no icon, the
+// program's title as caption.
+class MessageBoxPresenter final : public MessagePresenter {
+  public:
+    void showMessage(QWidget* owner, const QString& text) override;
+};
+
+} // namespace ui
