@@ -1,5 +1,6 @@
 #include "engine/total.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace engine {
@@ -15,12 +16,7 @@ bool isDigit(char c)
 
 bool allDigits(std::string_view text)
 {
-    for (const char c : text) {
-        if (!isDigit(c)) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(text, isDigit);
 }
 
 std::string_view trimmed(std::string_view text)
