@@ -15,6 +15,32 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// Sign, integer digits (0 below magnitude 1), then the separator and the fraction digits
+// when any remain.
+void writePositional(const SignificantDigits& number, std::string_view separator, NumberText& out)
+{
+    if (number.negative) {
+        out.push('-');
+    }
+    const auto digits = std::string_view(number.digits.data(), number.digits.size());
+    if (number.exponent < 0) {
+        out.push('0');
+        out.append(separator);
+        out.append('0', static_cast<std::size_t>(-number.exponent - 1));
+        out.append(digits.substr(0, static_cast<std::size_t>(number.count)));
+        return;
+    }
+    const int integerDigits = number.exponent + 1;
+    for (int i = 0; i < integerDigits; ++i) {
+        out.push(i < number.count ? digits[static_cast<std::size_t>(i)] : '0');
+    }
+    if (number.count > integerDigits) {
+        out.append(separator);
+        const auto first = static_cast<std::size_t>(integerDigits);
+        out.append(digits.substr(first, static_cast<std::size_t>(number.count) - first));
+    }
+}
+
 void writeExponentForm(const SignificantDigits& number, std::string_view separator, NumberText& out)
 {
     if (number.negative) {

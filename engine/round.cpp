@@ -3,18 +3,15 @@
 #include "engine/fixed_text.h"
 #include "engine/number_text.h"
 
-#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
-#include <string_view>
 
 namespace engine {
 namespace {
-
-// The positional text of any double: up to 309 integer digits or 323 leading zeros.
-using PositionalText = FixedText<400>;
 
 std::optional<std::int16_t> checkedAdd(std::int16_t count, int addend)
 {
@@ -25,42 +22,48 @@ std::optional<std::int16_t> checkedAdd(std::int16_t count, int addend)
     return static_cast<std::int16_t>(sum);
 }
 
-// Adds one unit in the last place of a kept text such as "-12.94", digit by digit, so
-// that the sum is the exact decimal one. A carry out of the leading digit moves the
-// integer part one unit away from zero (9.99 gives 10, -0.9 gives -1).
-double roundedUp(std::string_view kept)
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Reads back the decimal text made of the first `keptDigits` significant digits of
+// `number`, plus `increment` units in its last place, with `fractionDigits` digits after
+// the point: the double nearest to +-(M + increment) / 10^fractionDigits. With at most
+// 15 digits M is exact, and so is a power of ten up to 10^22; one division of exact
+// operands is then correctly rounded, which is what reading the text gives.
+double readBack(const SignificantDigits& number, int keptDigits, int fractionDigits, int increment)
 {
-    const bool negative = kept.front() == '-';
-    if (negative) {
-        kept.remove_prefix(1);
+    std::uint64_t mantissa = 0;
+    for (int i = 0; i < keptDigits; ++i) {
+        mantissa = mantissa * 10 +
+                   static_cast<std::uint64_t>(number.digits[static_cast<std::size_t>(i)] - '0');
     }
-    // Two spare places in front: one for a carried digit, one for the sign.
-    std::array<char, 2 + PositionalText::capacity> text{};
-    std::copy(kept.begin(), kept.end(), text.begin() + 2);
-    std::size_t pos = 1 + kept.size();
-    for (; pos >= 2; --pos) {
-        char& digit = text[pos];
-        if (digit == '.') {
-            continue;
-        }
-        if (digit != '9') {
-            ++digit;
-            break;
-        }
-        digit = '0';
+    mantissa += static_cast<std::uint64_t>(increment);
+
+    double magnitude = 0;
+    if (fractionDigits < static_cast<int>(kExactPowersOfTen.size())) {
+        magnitude = static_cast<double>(mantissa) /
+                    kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    } else {
+        FixedText<32> text; // "M" and "E-k"
+        std::array<char, 24> digits{};
+        auto written = std::to_chars(digits.begin(), digits.end(), mantissa);
+        text.append(std::string_view(digits.data(), written.ptr));
+        text.append("E-");
+        written = std::to_chars(digits.begin(), digits.end(), fractionDigits);
+        text.append(std::string_view(digits.data(), written.ptr));
+        magnitude = leadingNumber(text.view());
     }
-    std::size_t first = 2;
-    if (pos < 2) {
-        text[--first] = '1';
-    }
-    if (negative) {
-        text[--first] = '-';
-    }
-    return leadingNumber(std::string_view(text.data() + first, 2 + kept.size() - first));
+    return number.negative ? -magnitude : magnitude;
 }
 
 } // namespace
 
+// The number text is not written out: its digits are the 15 significant digits, and where
+// they stand follows from the exponent. Written positionally, the text has
+// count - exponent - 1 digits after the point, and the significant digits before the
+// first dropped one are the exponent + 1 + digits first ones.
 Expected<double, RoundError> RoundAdv(double value, std::int16_t digits)
 {
     if (value == 0.0) {
@@ -70,36 +73,31 @@ Expected<double, RoundError> RoundAdv(double value, std::int16_t digits)
         return value;
     }
     const SignificantDigits number = significantDigits(value);
-    if (number.count <= number.exponent + 1) {
+    const int fractionDigits = number.count - number.exponent - 1;
+    if (fractionDigits <= 0) {
         return value; // 15 significant digits leave no fraction digit: no "." in the text
     }
-    // Rounding always works on a "." text, so the rating does not depend on the locale.
-    PositionalText text;
-    writePositional(number, ".", text);
-    const std::string_view view = text.view();
-    const std::size_t point = view.find('.');
-    const std::string_view fraction = view.substr(point);
 
-    const auto keptLength = checkedAdd(digits, 1); // the point and the kept digits
-    if (!keptLength) {
+    if (!checkedAdd(digits, 1)) { // the point and the kept digits
         return Unexpected{RoundError::CountOverflow};
     }
     if (digits < 0) {
         return Unexpected{RoundError::NegativeCount};
     }
-    if (fraction.size() <= static_cast<std::size_t>(*keptLength)) {
-        return leadingNumber(view);
+    if (fractionDigits <= digits) {
+        return readBack(number, number.count, fractionDigits, 0);
     }
-    const auto decidingPosition = checkedAdd(digits, 2); // 1-based; the point is 1
-    if (!decidingPosition) {
+    if (!checkedAdd(digits, 2)) { // the position of the first dropped digit
         return Unexpected{RoundError::CountOverflow};
     }
-    const char deciding = fraction[static_cast<std::size_t>(*decidingPosition) - 1];
-    const std::string_view kept = view.substr(0, point + static_cast<std::size_t>(*keptLength));
-    if (deciding < '5') {
-        return leadingNumber(kept);
+    const int keptDigits = number.exponent + 1 + digits;
+    if (keptDigits < 0) {
+        return readBack(number, 0, digits, 0); // the first dropped digit is a leading 0
     }
-    return roundedUp(kept);
+    // 5 to 9 round up, 0 to 4 down; on the magnitude, so halves go away from zero. A
+    // round-up that carries (9.996 to 10.00) is the same one added to the integer.
+    const bool up = number.digits[static_cast<std::size_t>(keptDigits)] >= '5';
+    return readBack(number, keptDigits, digits, up ? 1 : 0);
 }
 
 } // namespace engine

@@ -97,8 +97,8 @@ TEST(RoundAdv, ResultTextHasNoMoreDigitsThanPlaces)
     EXPECT_NE(RoundAdv(0.1 + 0.2, 2).value(), 0.1 + 0.2);
 }
 
-// The round-up adds one unit in the last kept place on the digits themselves. The
-// classic way adds a floating increment (0.1 multiplied by 0.1 for each further place)
+// The round-up adds one to the kept digits taken as a whole number. The classic way
+// adds a floating increment (0.1 multiplied by 0.1 for each further place)
 // to the kept fraction and takes the 15-digit text of the sum; for 1 to 4 places both
 // must agree on every value.
 double roundedUpByIncrement(double value, int digits)
