@@ -1,6 +1,5 @@
-#include "ui/common/message_presenter.h"
+#include "app/program.h"
 #include "ui/common/window_font.h"
-#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -11,10 +10,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/passer-rating.png")));
     ui::installFontSubstitutes();
 
-    ui::MessageBoxPresenter messages;
-    ui::MainWindowCommands commands;
-    commands.exitProgram = [] { QCoreApplication::exit(0); };
-    ui::MainWindow window(messages, std::move(commands));
-    window.show();
+    app::Program program;
+    program.start();
     return QApplication::exec();
 }

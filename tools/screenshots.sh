@@ -20,10 +20,16 @@ shoot() { import -frame -window "$2" "docs/$1"; }
 # order runs.
 "$program" &
 app=$!
-sleep 3.5
+sleep 1
+shoot splash.png "$(xdotool search --class passer-rating | head -n 1)"
+sleep 2.5
 xdotool type --delay 60 "343"; xdotool key Tab; xdotool type --delay 60 "502"
 xdotool key Tab; xdotool type --delay 60 "4643"; xdotool key Tab; xdotool type "45"
 xdotool key Tab; xdotool type "6"; xdotool key Return
 sleep 1
 shoot calculator.png "$(xdotool search --name "^Morvalenite Passer Rating Calculator$" | head -n 1)"
+
+# The About window over it.
+xdotool key alt+h; sleep 0.5; xdotool key a; sleep 1
+shoot about.png "$(xdotool search --name "^About Morvalenite Passer Rating Calculator$" | head -n 1)"
 kill "$app" 2>/dev/null || true

@@ -4,6 +4,7 @@
 #include "ui/common/message_presenter.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_font.h"
+#include "ui/common/window_placement.h"
 #include "ui/main/entry_field.h"
 
 #include <QCloseEvent>
@@ -13,8 +14,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 
 #include <utility>
 
@@ -110,10 +109,7 @@ MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, 
     createMenus();
 
     resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
-    if (const QScreen* current = screen()) {
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        current->availableGeometry()));
-    }
+    centreOnScreen(this);
     m_entries[static_cast<std::size_t>(engine::Field::Completions)]->setFocus();
 }
 

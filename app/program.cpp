@@ -1,0 +1,37 @@
+#include "app/program.h"
+
+#include "app/app_info.h"
+#include "ui/startup/about_window.h"
+#include "ui/startup/splash_window.h"
+
+#include <QCoreApplication>
+
+namespace app {
+namespace {
+
+void endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace
+
+void Program::start()
+{
+    ui::SplashCommands commands;
+    commands.handOver = [this] { showCalculator(); };
+    commands.endProgram = endProgram;
+    auto* splash = new ui::SplashWindow(m_clock, std::move(commands), kVersionMajor, kVersionMinor);
+    splash->show(); // destroys itself on closing
+}
+
+void Program::showCalculator()
+{
+    ui::MainWindowCommands commands;
+    commands.exitProgram = endProgram;
+    commands.showAbout = [this](QWidget* owner) { ui::AboutWindow::showModal(m_clock, owner); };
+    m_calculator = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
+    m_calculator->show();
+}
+
+} // namespace app

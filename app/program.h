@@ -1,0 +1,27 @@
+#pragma once
+
+// The running program: the services the windows are given, and the calculator window
+// once the splash window has handed over to it.
+
+#include "ui/common/clock.h"
+#include "ui/common/message_presenter.h"
+#include "ui/main/main_window.h"
+
+#include <memory>
+
+namespace app {
+
+class Program {
+  public:
+    // Creates and shows the splash window, and nothing else.
+    void start();
+
+  private:
+    void showCalculator();
+
+    ui::SystemClock m_clock;
+    ui::MessageBoxPresenter m_messages;
+    std::unique_ptr<ui::MainWindow> m_calculator;
+};
+
+} // namespace app

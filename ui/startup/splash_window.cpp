@@ -1,0 +1,137 @@
+#include "ui/startup/splash_window.h"
+
+#include "app/app_info.h"
+#include "ui/common/clock.h"
+#include "ui/common/window_font.h"
+#include "ui/common/window_placement.h"
+#include "ui/startup/notices.h"
+#include "ui/startup/window_parts.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <utility>
+
+namespace ui {
+namespace {
+
+constexpr QSize kClientSize = twipsSize(7380, 4620);
+constexpr TwipsRect kFrameRect{150, 60, 7065, 4395};
+
+// The frame around everything: a click on its bare part closes the splash window.
+// Labels and the logo keep their clicks to themselves (they do not propagate).
+class ClickableFrame : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+    std::function<void()> onClick;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+            onClick) {
+            onClick();
+        }
+    }
+};
+
+} // namespace
+
+SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int versionMajor,
+                           int versionMinor, QWidget* parent)
+    : QFrame(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_commands(std::move(commands)),
+      m_timer(new QTimer(this))
+{
+    setObjectName("frmSplash");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFrameStyle(QFrame::Panel | QFrame::Raised); // the fixed-dialog border
+    setFont(windowFont());
+    setFocusPolicy(Qt::StrongFocus); // no control takes the focus: the window sees every key
+    setFixedSize(kClientSize);
+
+    // Counting starts now. A precise timer never fires early, as coarse ones may.
+    m_timer->setObjectName("Timer1");
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setInterval(kDisplayMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
+    m_timer->start();
+
+    auto* frame = new ClickableFrame(this);
+    frame->setObjectName("Frame1");
+    frame->setGeometry(kFrameRect.toPixels());
+    frame->onClick = [this] { Frame1_Click(); };
+
+    addLogo(frame, "imgLogo", {120, 240, 3060, 3555});
+    const QString company = QString::fromUtf8(app::kCompanyName);
+    const LabelRow labels[] = {
+        {"lblCompanyProduct", company, {3240, 120, 3675, 525}, 18, true},
+        {"lblProductName",
+         QStringLiteral("Passer Rating Calculator"),
+         {3360, 600, 3435, 2250},
+         27.75,
+         true,
+         true},
+        {"lblVersion", QStringLiteral("Version 1.0"), {3240, 3000, 3675, 345}, 12, true},
+        {"lblCopyright",
+         copyrightNotice(2005),
+         {3240, 3420, 3675, 285},
+         kWindowFontPointSize,
+         false},
+        {"lblWarning", legalWarning(), {120, 3840, 6825, 495}, 6.75, false, true},
+    };
+    for (const LabelRow& row : labels) {
+        addLabel(frame, row);
+    }
+
+    Form_Load(clock, versionMajor, versionMinor);
+    centreOnScreen(this);
+}
+
+void SplashWindow::Form_Load(const Clock& clock, int versionMajor, int versionMinor)
+{
+    findChild<QLabel*>("lblVersion")->setText(versionText(versionMajor, versionMinor));
+    findChild<QLabel*>("lblCopyright")->setText(copyrightNotice(clock.today().year()));
+}
+
+void SplashWindow::Timer1_Timer()
+{
+    if (m_commands.handOver) {
+        m_commands.handOver();
+    }
+    m_timer->stop();
+    close();
+}
+
+void SplashWindow::Frame1_Click()
+{
+    closeEarly();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Letters, digits, punctuation, space, Enter, Esc and Backspace produce a character;
+    // arrows, function keys and Shift do not, and are ignored.
+    if (event->text().isEmpty()) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    closeEarly();
+}
+
+void SplashWindow::closeEarly()
+{
+    // No other window exists yet, and a splash window does not count as the last window
+    // for quitting, so the program is ended here.
+    m_timer->stop();
+    close();
+    if (m_commands.endProgram) {
+        m_commands.endProgram();
+    }
+}
+
+} // namespace ui
