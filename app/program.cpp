@@ -30,6 +30,8 @@ void Program::showCalculator()
     ui::MainWindowCommands commands;
     commands.exitProgram = endProgram;
     commands.showAbout = [this](QWidget* owner) { ui::AboutWindow::showModal(m_clock, owner); };
+    commands.htmlHelp = m_htmlHelp.get();
+    commands.shell = m_shell.get();
     m_calculator = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
     m_calculator->show();
 }

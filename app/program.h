@@ -3,6 +3,8 @@
 // The running program: the services the windows are given, and the calculator window
 // once the splash window has handed over to it.
 
+#include "platform/html_help.h"
+#include "platform/shell.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_presenter.h"
 #include "ui/main/main_window.h"
@@ -21,6 +23,8 @@ class Program {
 
     ui::SystemClock m_clock;
     ui::MessageBoxPresenter m_messages;
+    std::unique_ptr<platform::Shell> m_shell = platform::createShell();
+    std::unique_ptr<platform::HtmlHelp> m_htmlHelp = platform::createHtmlHelp(*m_shell);
     std::unique_ptr<ui::MainWindow> m_calculator;
 };
 

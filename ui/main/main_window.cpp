@@ -1,6 +1,8 @@
 #include "ui/main/main_window.h"
 
 #include "app/app_info.h"
+#include "platform/html_help.h"
+#include "platform/shell.h"
 #include "ui/common/message_presenter.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_font.h"
@@ -8,6 +10,8 @@
 #include "ui/main/entry_field.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -93,6 +97,17 @@ void runIfSet(const std::function<void()>& command)
 }
 
 } // namespace
+
+QString helpFilePath()
+{
+    const QString name = QStringLiteral("Morvalenite Passer Rating Calculator Help.chm");
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) +
+           QStringLiteral("\\Help\\") + name;
+#else
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/") + name;
+#endif
+}
 
 MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, QWidget* parent)
     : QMainWindow(parent), m_messages(messages), m_commands(std::move(commands)),
@@ -248,17 +263,24 @@ void MainWindow::mnuExit_Click()
 
 void MainWindow::mnuContents_Click()
 {
-    runIfSet(m_commands.showHelpContents);
+    if (m_commands.htmlHelp != nullptr) {
+        m_commands.htmlHelp->HtmlHelpA(nullptr, helpFilePath(), platform::kDisplayToc,
+                                       QStringLiteral("Welcome.htm"));
+    }
 }
 
 void MainWindow::mnuIndex_Click()
 {
-    runIfSet(m_commands.showHelpIndex);
+    if (m_commands.htmlHelp != nullptr) {
+        m_commands.htmlHelp->HtmlHelpA(nullptr, helpFilePath(), platform::kDisplayIndex, QString());
+    }
 }
 
 void MainWindow::mnuMorvalenite_Click()
 {
-    runIfSet(m_commands.openHomePage);
+    if (m_commands.shell != nullptr) {
+        platform::HyperJump(*m_commands.shell, QString::fromLatin1(kHomePage));
+    }
 }
 
 void MainWindow::mnuAbout_Click()

@@ -15,6 +15,11 @@
 #include <string>
 
 class QLineEdit;
+
+namespace platform {
+class HtmlHelp;
+class Shell;
+} // namespace platform
 class QPushButton;
 class QRadioButton;
 
@@ -23,14 +28,20 @@ namespace ui {
 class EntryField;
 class MessagePresenter;
 
-// What the window's commands lead to outside itself; an empty one does nothing.
+// What the window's commands lead to outside itself; one left empty does nothing.
 struct MainWindowCommands {
     std::function<void()> exitProgram; // ends the program at once
     std::function<void(QWidget* owner)> showAbout;
-    std::function<void()> showHelpContents;
-    std::function<void()> showHelpIndex;
-    std::function<void()> openHomePage;
+    platform::HtmlHelp* htmlHelp = nullptr;
+    platform::Shell* shell = nullptr;
 };
+
+// The maker's home page, which the web command opens.
+inline constexpr char kHomePage[] = "https://www.example.com/morvalenite/";
+
+// The help file: the folder of the running program file, "Help" and the file's name,
+// built anew on every call; the current directory plays no part.
+QString helpFilePath();
 
 class MainWindow : public QMainWindow {
     Q_OBJECT

@@ -1,0 +1,272 @@
+#include "platform/helpviewer/help_viewer.h"
+
+#include "platform/helpviewer/chm_archive.h"
+#include "platform/helpviewer/sitemap.h"
+#include "platform/shell.h"
+
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace platform {
+namespace {
+
+constexpr char kScheme[] = "chm";
+constexpr int kLocalRole = Qt::UserRole;
+
+QUrl topicUrl(const QString& path)
+{
+    QUrl url;
+    url.setScheme(QString::fromLatin1(kScheme));
+    url.setPath(path);
+    return url;
+}
+
+bool isWebLink(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+           scheme == QLatin1String("mailto");
+}
+
+void addEntries(QTreeWidgetItem* parent, QTreeWidget* tree,
+                const std::vector<SitemapEntry>& entries)
+{
+    for (const SitemapEntry& entry : entries) {
+        auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+        item->setText(0, entry.name);
+        item->setData(0, kLocalRole, entry.local);
+        addEntries(item, tree, entry.children);
+    }
+}
+
+void addKeywords(QListWidget* list, const std::vector<SitemapEntry>& entries)
+{
+    for (const SitemapEntry& entry : entries) {
+        auto* item = new QListWidgetItem(entry.name, list);
+        item->setData(kLocalRole, entry.local);
+        addKeywords(list, entry.children);
+    }
+}
+
+} // namespace
+
+// The pane: every resource a topic names is read from the help file.
+class HelpBrowser : public QTextBrowser {
+  public:
+    explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) { setOpenLinks(false); }
+
+    const ChmArchive* archive = nullptr;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (archive == nullptr || name.scheme() != QLatin1String(kScheme)) {
+            return {};
+        }
+        const auto bytes = archive->read(name.path());
+        if (!std::holds_alternative<QByteArray>(bytes)) {
+            return {};
+        }
+        if (type == QTextDocument::ImageResource) {
+            return QImage::fromData(std::get<QByteArray>(bytes));
+        }
+        return QString::fromUtf8(std::get<QByteArray>(bytes));
+    }
+};
+
+HelpViewer::HelpViewer(Shell& shell) : QWidget(nullptr, Qt::Window), m_shell(shell)
+{
+    setObjectName("helpViewer");
+    setWindowTitle(tr("Help"));
+    resize(760, 520);
+
+    m_tabs = new QTabWidget;
+    m_contents = new QTreeWidget;
+    m_contents->setObjectName("helpContents");
+    m_contents->setHeaderHidden(true);
+    m_tabs->addTab(m_contents, tr("&Contents"));
+
+    auto* indexPage = new QWidget;
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    m_search = new QLineEdit;
+    m_search->setObjectName("helpSearch");
+    m_search->setPlaceholderText(tr("Type a keyword"));
+    m_index = new QListWidget;
+    m_index->setObjectName("helpIndex");
+    indexLayout->addWidget(m_search);
+    indexLayout->addWidget(m_index);
+    m_tabs->addTab(indexPage, tr("I&ndex"));
+
+    m_browser = new HelpBrowser(this);
+    m_browser->setObjectName("helpTopic");
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(1, 3);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+
+    const auto showItem = [this](const QString& local) {
+        if (!local.isEmpty()) {
+            showTopic(local);
+        }
+    };
+    connect(m_contents, &QTreeWidget::itemActivated, this,
+            [showItem](QTreeWidgetItem* item) { showItem(item->data(0, kLocalRole).toString()); });
+    connect(m_contents, &QTreeWidget::itemClicked, this,
+            [showItem](QTreeWidgetItem* item) { showItem(item->data(0, kLocalRole).toString()); });
+    connect(m_index, &QListWidget::itemActivated, this,
+            [showItem](QListWidgetItem* item) { showItem(item->data(kLocalRole).toString()); });
+    connect(m_search, &QLineEdit::textChanged, this, &HelpViewer::filterIndex);
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        if (QListWidgetItem* item = m_index->currentItem()) {
+            showTopic(item->data(kLocalRole).toString());
+        }
+    });
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpViewer::openLink);
+}
+
+HelpViewer::~HelpViewer() = default;
+
+bool HelpViewer::load(const QString& file)
+{
+    // The same file is read once; a file that failed is tried again on the next command.
+    if (m_archive != nullptr && file == m_file) {
+        return true;
+    }
+    m_browser->archive = nullptr;
+    m_archive.reset();
+    m_file = file;
+    m_contents->clear();
+    m_index->clear();
+    auto opened = ChmArchive::open(file);
+    if (std::holds_alternative<QString>(opened)) {
+        showProblem(std::get<QString>(opened));
+        return false;
+    }
+    m_archive = std::move(std::get<std::unique_ptr<ChmArchive>>(opened));
+    m_browser->archive = m_archive.get();
+    fillTabs();
+    return true;
+}
+
+void HelpViewer::fillTabs()
+{
+    for (const QString& path : m_archive->paths()) {
+        const bool contents = path.endsWith(QLatin1String(".hhc"), Qt::CaseInsensitive);
+        const bool index = path.endsWith(QLatin1String(".hhk"), Qt::CaseInsensitive);
+        if (!contents && !index) {
+            continue;
+        }
+        const auto bytes = m_archive->read(path);
+        if (!std::holds_alternative<QByteArray>(bytes)) {
+            continue;
+        }
+        const std::vector<SitemapEntry> entries = parseSitemap(std::get<QByteArray>(bytes));
+        if (contents) {
+            addEntries(nullptr, m_contents, entries);
+        } else {
+            addKeywords(m_index, entries);
+        }
+    }
+    m_contents->expandAll();
+    m_index->sortItems();
+}
+
+void HelpViewer::showContents(const QString& file, const QString& topic)
+{
+    m_tabs->setCurrentIndex(0);
+    if (load(file)) {
+        showTopic(topic);
+    }
+}
+
+void HelpViewer::showIndex(const QString& file, const QString& keyword)
+{
+    m_tabs->setCurrentIndex(1);
+    if (load(file)) {
+        m_search->setText(keyword);
+        m_search->setFocus();
+        if (m_topic.isEmpty() && m_contents->topLevelItemCount() > 0) {
+            showTopic(m_contents->topLevelItem(0)->data(0, kLocalRole).toString());
+        }
+    }
+}
+
+QString HelpViewer::currentTopic() const
+{
+    return m_topic;
+}
+
+QString HelpViewer::problem() const
+{
+    return m_problem;
+}
+
+void HelpViewer::openLink(const QUrl& link)
+{
+    if (isWebLink(link)) {
+        HyperJump(m_shell, link.toString());
+        return;
+    }
+    if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment()) {
+        m_browser->scrollToAnchor(link.fragment());
+        return;
+    }
+    const QUrl target = link.isRelative() ? topicUrl(m_topic).resolved(link) : link;
+    if (target.scheme() != QLatin1String(kScheme)) {
+        showProblem(tr("The link %1 leads outside the help file.").arg(link.toString()));
+        return;
+    }
+    showTopic(target.path());
+    if (target.hasFragment()) {
+        m_browser->scrollToAnchor(target.fragment());
+    }
+}
+
+void HelpViewer::showTopic(const QString& local)
+{
+    if (m_archive == nullptr) {
+        return;
+    }
+    const QString path = local.startsWith(QLatin1Char('/')) ? local : QLatin1Char('/') + local;
+    const auto bytes = m_archive->read(path);
+    if (std::holds_alternative<QString>(bytes)) {
+        showProblem(std::get<QString>(bytes));
+        return;
+    }
+    m_problem.clear();
+    m_topic = ChmArchive::normalizedPath(path);
+    m_browser->setSource(topicUrl(m_topic), QTextDocument::HtmlResource);
+    setWindowTitle(m_browser->documentTitle().isEmpty()
+                       ? tr("Help")
+                       : tr("Help - %1").arg(m_browser->documentTitle()));
+}
+
+void HelpViewer::showProblem(const QString& text)
+{
+    m_problem = text;
+    m_topic.clear();
+    m_browser->setPlainText(text);
+}
+
+void HelpViewer::filterIndex(const QString& text)
+{
+    for (int row = 0; row < m_index->count(); ++row) {
+        QListWidgetItem* item = m_index->item(row);
+        if (item->text().startsWith(text, Qt::CaseInsensitive)) {
+            m_index->setCurrentItem(item);
+            m_index->scrollToItem(item, QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,69 @@
+#pragma once
+
+// The help viewer off Windows: one window with a Contents tab (the .hhc tree), an Index
+// tab (the .hhk keywords) and the topic in a browser pane. Topics, style sheets and
+// pictures are read from the compiled help file; links between topics stay inside it,
+// and web links go to the shell. Problems (no file, a damaged file, a missing topic) are
+// shown in the pane itself.
+
+#include <QUrl>
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+class QTreeWidget;
+
+namespace platform {
+
+class ChmArchive;
+class HelpBrowser;
+class Shell;
+
+class HelpViewer : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit HelpViewer(Shell& shell);
+    ~HelpViewer() override;
+    HelpViewer(const HelpViewer&) = delete;
+    HelpViewer& operator=(const HelpViewer&) = delete;
+    HelpViewer(HelpViewer&&) = delete;
+    HelpViewer& operator=(HelpViewer&&) = delete;
+
+    // The Contents tab, showing `topic` ("Welcome.htm").
+    void showContents(const QString& file, const QString& topic);
+    // The Index tab, with `keyword` in its search field.
+    void showIndex(const QString& file, const QString& keyword);
+
+    // The topic shown ("/Welcome.htm"), or the problem shown instead of one.
+    [[nodiscard]] QString currentTopic() const;
+    [[nodiscard]] QString problem() const;
+
+    // Shows a topic by its path inside the help file, or follows a link from the topic
+    // shown.
+    void openLink(const QUrl& link);
+
+  private:
+    bool load(const QString& file);
+    void fillTabs();
+    void showTopic(const QString& local);
+    void showProblem(const QString& text);
+    void filterIndex(const QString& text);
+
+    Shell& m_shell;
+    QString m_file;
+    std::unique_ptr<ChmArchive> m_archive;
+    QString m_topic;
+    QString m_problem;
+
+    QTabWidget* m_tabs = nullptr;
+    QTreeWidget* m_contents = nullptr;
+    QLineEdit* m_search = nullptr;
+    QListWidget* m_index = nullptr;
+    HelpBrowser* m_browser = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/shell.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace platform {
+
+// Opens addresses with xdg-open. When it cannot be started, or reports that no program
+// could open the address, the user is told in a message box that names the address, so
+// it can be copied into a browser by hand.
+class DesktopShell final : public Shell {
+  public:
+    using Notify = std::function<void(const QString& address)>;
+
+    DesktopShell();
+    DesktopShell(QString program, Notify notify);
+
+    void ShellExecuteA(QWidget* owner, const char* operation, const QString& file,
+                       const char* parameters, const char* directory, int showCommand) override;
+
+  private:
+    QString m_program;
+    Notify m_notify;
+};
+
+} // namespace platform

@@ -1,0 +1,354 @@
+#include "platform/helpviewer/chm_archive.h"
+#include "platform/helpviewer/help_viewer.h"
+#include "platform/helpviewer/sitemap.h"
+#include "platform/html_help.h"
+#include "platform/shell.h"
+#include "platform/shell_unix.h"
+#include "recording_presenter.h"
+#include "ui/main/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include <memory>
+#include <variant>
+
+namespace {
+
+const QString kHelpFile = QStringLiteral(PR_TEST_HELP_FILE);
+
+struct HelpCall {
+    QWidget* owner;
+    QString file;
+    unsigned command;
+    QString data;
+};
+
+class RecordingHtmlHelp final : public platform::HtmlHelp {
+  public:
+    void HtmlHelpA(QWidget* owner, const QString& file, unsigned command,
+                   const QString& data) override
+    {
+        calls.append({owner, file, command, data});
+    }
+    QList<HelpCall> calls;
+};
+
+class RecordingShell final : public platform::Shell {
+  public:
+    void ShellExecuteA(QWidget* owner, const char* operation, const QString& file,
+                       const char* parameters, const char* directory, int showCommand) override
+    {
+        QVERIFY(owner == nullptr && operation == nullptr && parameters == nullptr &&
+                directory == nullptr);
+        QCOMPARE(showCommand, 1);
+        files.append(file);
+    }
+    QStringList files;
+};
+
+} // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void helpMenuCommandsPassTheirArguments();
+    void helpPathIgnoresTheCurrentDirectory();
+
+    void viewerShowsContentsAtTheTopic();
+    void viewerShowsIndex();
+    void viewerFollowsLinksAndShowsPictures();
+    void viewerSendsWebLinksToTheShell();
+    void viewerIsReusedAndHasNoOwner();
+    void viewerReportsProblemsItself_data();
+    void viewerReportsProblemsItself();
+    void archiveRefusesOversizedObjects();
+    void archiveKeepsPathsInside_data();
+    void archiveKeepsPathsInside();
+
+    void sitemapNestsLists();
+    void sitemapSurvivesBrokenInput();
+
+    void shellTellsUserWhenNothingOpensTheAddress_data();
+    void shellTellsUserWhenNothingOpensTheAddress();
+};
+
+void HelpTest::helpMenuCommandsPassTheirArguments()
+{
+    RecordingPresenter messages;
+    RecordingHtmlHelp help;
+    RecordingShell shell;
+    ui::MainWindowCommands commands;
+    commands.htmlHelp = &help;
+    commands.shell = &shell;
+    ui::MainWindow window(messages, std::move(commands));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.findChild<QLineEdit*>("txtYards")->setText(QStringLiteral("250"));
+
+    const QString path = QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/Help/Morvalenite Passer Rating Calculator Help.chm");
+    QTest::keyClick(&window, Qt::Key_F1);
+    window.findChild<QAction*>("mnuContents")->trigger();
+    window.findChild<QAction*>("mnuIndex")->trigger();
+    QCOMPARE(help.calls.size(), 3);
+    for (int i = 0; i < 2; ++i) { // the same call every time
+        QCOMPARE(help.calls[i].owner, nullptr);
+        QCOMPARE(help.calls[i].file, path);
+        QCOMPARE(help.calls[i].command, platform::kDisplayToc);
+        QCOMPARE(help.calls[i].data, QStringLiteral("Welcome.htm"));
+    }
+    QCOMPARE(help.calls[2].file, path);
+    QCOMPARE(help.calls[2].command, platform::kDisplayIndex);
+    QVERIFY(help.calls[2].data.isEmpty());
+
+    window.findChild<QAction*>("mnuMorvalenite")->trigger();
+    QCOMPARE(shell.files, QStringList{QString::fromLatin1(ui::kHomePage)});
+    QVERIFY(QUrl(shell.files.front()).host().endsWith(QLatin1String("example.com")));
+
+    QVERIFY(messages.messages.isEmpty());
+    QCOMPARE(window.findChild<QLineEdit*>("txtYards")->text(), QStringLiteral("250"));
+}
+
+void HelpTest::helpPathIgnoresTheCurrentDirectory()
+{
+    const QString before = ui::helpFilePath();
+    QTemporaryDir elsewhere;
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    const QString after = ui::helpFilePath();
+    QDir::setCurrent(current);
+    QCOMPARE(after, before);
+    QVERIFY(before.startsWith(QCoreApplication::applicationDirPath() + "/Help/"));
+}
+
+void HelpTest::viewerShowsContentsAtTheTopic()
+{
+    RecordingShell shell;
+    platform::HelpViewer viewer(shell);
+    viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
+    QVERIFY2(viewer.problem().isEmpty(), qPrintable(viewer.problem()));
+    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Welcome.htm"));
+    QCOMPARE(viewer.findChild<QTabWidget*>()->currentIndex(), 0);
+    const auto* tree = viewer.findChild<QTreeWidget*>("helpContents");
+    QVERIFY(tree->topLevelItemCount() >= 3);
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Welcome"));
+    QVERIFY(tree->topLevelItem(1)->childCount() == 2); // the two formulas
+    QVERIFY(viewer.findChild<QTextBrowser*>("helpTopic")->toPlainText().contains("Quick start"));
+    QCOMPARE(viewer.windowTitle(), QStringLiteral("Help - Welcome"));
+}
+
+void HelpTest::viewerShowsIndex()
+{
+    RecordingShell shell;
+    platform::HelpViewer viewer(shell);
+    viewer.showIndex(kHelpFile, QString());
+    QCOMPARE(viewer.findChild<QTabWidget*>()->currentIndex(), 1);
+    auto* index = viewer.findChild<QListWidget*>("helpIndex");
+    QVERIFY(index->count() >= 20);
+    auto* search = viewer.findChild<QLineEdit*>("helpSearch");
+    QTest::keyClicks(search, "roun");
+    QCOMPARE(index->currentItem()->text(), QStringLiteral("rounding"));
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Professional.htm"));
+}
+
+void HelpTest::viewerFollowsLinksAndShowsPictures()
+{
+    RecordingShell shell;
+    platform::HelpViewer viewer(shell);
+    viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
+    auto* browser = viewer.findChild<QTextBrowser*>("helpTopic");
+    const QVariant picture =
+        browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chm:/logo.jpg")));
+    QCOMPARE(picture.value<QImage>().size(), QSize(200, 233));
+    viewer.openLink(QUrl(QStringLiteral("Messages.htm")));
+    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Messages.htm"));
+    QVERIFY(browser->toPlainText().contains("Touchdowns cannot exceed Completions."));
+    QVERIFY(shell.files.isEmpty());
+}
+
+void HelpTest::viewerSendsWebLinksToTheShell()
+{
+    RecordingShell shell;
+    platform::HelpViewer viewer(shell);
+    viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
+    viewer.openLink(QUrl(QStringLiteral("https://www.example.com/morvalenite/")));
+    QCOMPARE(shell.files, QStringList{"https://www.example.com/morvalenite/"});
+    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Welcome.htm"));
+    viewer.openLink(QUrl(QStringLiteral("file:///etc/passwd")));
+    QVERIFY(viewer.currentTopic().isEmpty());
+    QVERIFY(viewer.problem().contains("outside the help file"));
+}
+
+void HelpTest::viewerIsReusedAndHasNoOwner()
+{
+    RecordingShell shell;
+    const auto help = platform::createHtmlHelp(shell);
+    const auto viewers = [] {
+        QList<platform::HelpViewer*> found;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* viewer = qobject_cast<platform::HelpViewer*>(widget)) {
+                found.append(viewer);
+            }
+        }
+        return found;
+    };
+    for (int i = 0; i < 5; ++i) {
+        help->HtmlHelpA(nullptr, kHelpFile, platform::kDisplayToc, QStringLiteral("Welcome.htm"));
+        help->HtmlHelpA(nullptr, kHelpFile, platform::kDisplayIndex, QString());
+    }
+    QCOMPARE(viewers().size(), 1);
+    platform::HelpViewer* viewer = viewers().front();
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->parentWidget(), nullptr);
+    QVERIFY(!viewer->isModal());
+    viewer->close(); // the user closes it; the next command opens a new one
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(viewers().size(), 0);
+    help->HtmlHelpA(nullptr, kHelpFile, platform::kDisplayToc, QStringLiteral("Welcome.htm"));
+    QCOMPARE(viewers().size(), 1);
+}
+
+void HelpTest::viewerReportsProblemsItself_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("missing file") << "/nonexistent/Help.chm"
+                                  << "Welcome.htm"
+                                  << "does not exist";
+    QTest::newRow("damaged file") << "damaged"
+                                  << "Welcome.htm"
+                                  << "damaged";
+    QTest::newRow("missing topic") << kHelpFile << "Nowhere.htm"
+                                   << "no topic";
+    QTest::newRow("topic leaving the file") << kHelpFile << "../../etc/passwd"
+                                            << "outside the help file";
+}
+
+void HelpTest::viewerReportsProblemsItself()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, topic);
+    QFETCH(QString, problem);
+    QTemporaryDir folder;
+    if (file == "damaged") {
+        file = folder.filePath("damaged.chm");
+        QFile damaged(file);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(4096, '\x5a'));
+    }
+    RecordingShell shell;
+    platform::HelpViewer viewer(shell);
+    viewer.showContents(file, topic);
+    QVERIFY2(viewer.problem().contains(problem), qPrintable(viewer.problem()));
+    QVERIFY(viewer.currentTopic().isEmpty());
+    QCOMPARE(viewer.findChild<QTextBrowser*>("helpTopic")->toPlainText(), viewer.problem());
+    // The next command with the good file works.
+    viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
+    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Welcome.htm"));
+}
+
+void HelpTest::archiveRefusesOversizedObjects()
+{
+    auto opened = platform::ChmArchive::open(kHelpFile);
+    QVERIFY(std::holds_alternative<std::unique_ptr<platform::ChmArchive>>(opened));
+    const auto& archive = std::get<std::unique_ptr<platform::ChmArchive>>(opened);
+    const auto small = archive->read(QStringLiteral("/Welcome.htm"), 100);
+    QVERIFY(std::holds_alternative<QString>(small));
+    QVERIFY(std::get<QString>(small).contains("too large"));
+    QVERIFY(std::holds_alternative<QByteArray>(archive->read(QStringLiteral("/Welcome.htm"))));
+}
+
+void HelpTest::archiveKeepsPathsInside_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("inside");
+    QTest::newRow("plain") << "/Welcome.htm"
+                           << "/Welcome.htm";
+    QTest::newRow("relative") << "Welcome.htm"
+                              << "/Welcome.htm";
+    QTest::newRow("dot segments") << "/a/./b/../Welcome.htm"
+                                  << "/a/Welcome.htm";
+    QTest::newRow("climbs out") << "/../Welcome.htm"
+                                << "";
+    QTest::newRow("climbs far") << "a/../../../etc/passwd"
+                                << "";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void HelpTest::archiveKeepsPathsInside()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, inside);
+    QCOMPARE(platform::ChmArchive::normalizedPath(path), inside);
+}
+
+void HelpTest::sitemapNestsLists()
+{
+    // A nested list may sit inside the entry's <LI> or after it.
+    const QByteArray html = R"(<html><body><UL>
+<LI><OBJECT type="text/sitemap"><param name="Name" value="One"><param name="Local" value="1.htm"></OBJECT>
+<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="One.A"><param name="Local" value="1a.htm"></OBJECT></UL>
+<LI><OBJECT type="text/sitemap"><param name="Name" value="Two"></OBJECT></LI>
+<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="Two.A"><param name="Local" value="2a.htm"></OBJECT></LI></UL>
+<LI><OBJECT type="text/site properties"><param name="Name" value="ignored"></OBJECT>
+</UL></body></html>)";
+    const auto entries = platform::parseSitemap(html);
+    QCOMPARE(entries.size(), std::size_t{2});
+    QCOMPARE(entries[0].name, QStringLiteral("One"));
+    QCOMPARE(entries[0].local, QStringLiteral("1.htm"));
+    QCOMPARE(entries[0].children.size(), std::size_t{1});
+    QCOMPARE(entries[0].children[0].local, QStringLiteral("1a.htm"));
+    QVERIFY(entries[1].local.isEmpty());
+    QCOMPARE(entries[1].children.size(), std::size_t{1});
+    QCOMPARE(entries[1].children[0].name, QStringLiteral("Two.A"));
+}
+
+void HelpTest::sitemapSurvivesBrokenInput()
+{
+    QVERIFY(platform::parseSitemap(QByteArray()).empty());
+    QVERIFY(platform::parseSitemap(QByteArray(1000, '<')).empty());
+    QByteArray deep;
+    for (int i = 0; i < 5000; ++i) {
+        deep += "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"x\"></OBJECT>";
+    }
+    QVERIFY(!platform::parseSitemap(deep).empty());
+}
+
+void HelpTest::shellTellsUserWhenNothingOpensTheAddress_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("handler opens it") << "true" << false;
+    QTest::newRow("handler fails") << "false" << true;
+    QTest::newRow("no handler at all") << "/nonexistent/xdg-open" << true;
+}
+
+void HelpTest::shellTellsUserWhenNothingOpensTheAddress()
+{
+    QFETCH(QString, program);
+    QFETCH(bool, told);
+    QStringList notices;
+    platform::DesktopShell shell(program, [&](const QString& address) { notices << address; });
+    platform::HyperJump(shell, QStringLiteral("https://www.example.com/morvalenite/"));
+    if (told) {
+        QTRY_COMPARE(notices, QStringList{"https://www.example.com/morvalenite/"});
+    } else {
+        QTest::qWait(300);
+        QVERIFY(notices.isEmpty());
+    }
+}
+
+QTEST_MAIN(HelpTest)
+#include "help_test.moc"
