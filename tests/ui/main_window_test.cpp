@@ -53,6 +53,7 @@ class MainWindowTest : public QObject {
     void resultFieldIsReadOnly();
     void everyExitPathEndsTheProgram();
     void ratingUsesLocaleSeparator();
+    void everyControlHasASpokenName();
 
   private:
     template <typename T = QWidget> T* find(const char* name) const
@@ -504,6 +505,26 @@ void MainWindowTest::ratingUsesLocaleSeparator()
     enterLine("20", "20", "400", "5", "0");
     clickCalculate();
     QCOMPARE(field("txtPasserRating")->text(), QStringLiteral("158,3"));
+}
+
+void MainWindowTest::everyControlHasASpokenName()
+{
+    const std::pair<const char*, const char*> names[] = {
+        {"txtCompletions", "Pass Completions"},
+        {"txtAttempts", "Pass Attempts"},
+        {"txtYards", "Passing Yards"},
+        {"txtTouchdowns", "Touchdowns"},
+        {"txtInterceptions", "Interceptions"},
+        {"txtPasserRating", "Passer Rating"},
+        {"btnCalculate", "Calculate"},
+        {"btnReset", "Reset"},
+        {"btnExit", "Exit"},
+        {"optNFL", "NFL"},
+        {"optNCAA", "NCAA"},
+    };
+    for (const auto& [control, name] : names) {
+        QCOMPARE(find(control)->accessibleName(), QString::fromUtf8(name));
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

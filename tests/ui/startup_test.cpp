@@ -80,6 +80,13 @@ class StartupTest : public QObject {
 
   private:
     struct Splash {
+        Splash() = default;
+        Splash(const Splash&) = delete;
+        Splash& operator=(const Splash&) = delete;
+        Splash(Splash&&) = delete;
+        Splash& operator=(Splash&&) = delete;
+        ~Splash() { delete window.data(); } // one still open, or closed but not yet deleted
+
         std::unique_ptr<FixedClock> clock;
         QPointer<ui::SplashWindow> window;
         int handOvers = 0;

@@ -4,6 +4,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include <limits>
+
 namespace ui {
 namespace {
 
@@ -33,7 +35,10 @@ bool isEditingKey(int key)
 
 } // namespace
 
-EntryField::EntryField(Accepts accepts, QWidget* parent) : QLineEdit(parent), m_accepts(accepts) {}
+EntryField::EntryField(Accepts accepts, QWidget* parent) : QLineEdit(parent), m_accepts(accepts)
+{
+    setMaxLength(std::numeric_limits<int>::max()); // no limit: the engine judges the length
+}
 
 bool EntryField::acceptsCharacter(QChar character) const
 {

@@ -89,6 +89,16 @@ QWidget* createControl(const Control& control, QWidget* parent)
     return nullptr;
 }
 
+// A caption as a screen reader speaks it: no access-key marker, no closing colon.
+QString spokenName(QString caption)
+{
+    caption.remove(QLatin1Char('&'));
+    if (caption.endsWith(QLatin1Char(':'))) {
+        caption.chop(1);
+    }
+    return caption;
+}
+
 void runIfSet(const std::function<void()>& command)
 {
     if (command) {
@@ -130,24 +140,28 @@ MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, 
 
 void MainWindow::createControls(QWidget* clientArea)
 {
-    QLabel* pendingBuddy = nullptr;
+    // A field is named for screen readers after the label before it in the table.
+    QLabel* previousLabel = nullptr;
     for (const Control& control : kControls) {
         QWidget* widget = createControl(control, clientArea);
         widget->setObjectName(control.name);
         widget->setGeometry(control.rect.toPixels());
-        if (pendingBuddy != nullptr) {
-            pendingBuddy->setBuddy(widget);
-            pendingBuddy = nullptr;
+        const bool field = control.kind == Kind::CountEntry || control.kind == Kind::YardsEntry;
+        if (field && previousLabel != nullptr) {
+            previousLabel->setBuddy(widget);
+            widget->setAccessibleName(spokenName(previousLabel->text()));
+        } else {
+            widget->setAccessibleName(spokenName(QString::fromUtf8(control.caption)));
         }
-        if (auto* label = qobject_cast<QLabel*>(widget); label && label->text().contains('&')) {
-            pendingBuddy = label;
-        }
+        previousLabel = qobject_cast<QLabel*>(widget);
     }
 
     for (std::size_t i = 0; i < kEntryNames.size(); ++i) {
         m_entries[i] = clientArea->findChild<EntryField*>(kEntryNames[i]);
     }
     m_rating = clientArea->findChild<QLineEdit*>("txtPasserRating");
+    // The result field's label stands after it in the tab order.
+    m_rating->setAccessibleName(spokenName(clientArea->findChild<QLabel*>("Label1")->text()));
     m_professional = clientArea->findChild<QRadioButton*>("optNFL");
     m_professional->setChecked(true);
     m_calculate = clientArea->findChild<QPushButton*>("btnCalculate");

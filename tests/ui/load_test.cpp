@@ -1,0 +1,219 @@
+// Many calculations, many openings, and hostile input, all through the windows: nothing
+// is left behind, nothing crashes, and a message never touches the shown rating.
+
+#include "platform/html_help.h"
+#include "platform/shell.h"
+#include "ui/common/clock.h"
+#include "ui/common/message_presenter.h"
+#include "ui/main/main_window.h"
+#include "ui/startup/about_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+class CountingPresenter final : public ui::MessagePresenter {
+  public:
+    void showMessage(QWidget* /*owner*/, const QString& text) override
+    {
+        ++count;
+        last = text;
+    }
+    int count = 0;
+    QString last;
+};
+
+class NoShell final : public platform::Shell {
+  public:
+    void ShellExecuteA(QWidget* /*owner*/, const char* /*operation*/, const QString& /*file*/,
+                       const char* /*parameters*/, const char* /*directory*/,
+                       int /*showCommand*/) override
+    {
+    }
+};
+
+int objectCount(const QObject* root)
+{
+    return static_cast<int>(root->findChildren<QObject*>().size());
+}
+
+} // namespace
+
+class LoadTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup() { m_window.reset(); }
+
+    void tenThousandCalculationsLeaveNothingBehind();
+    void fiveHundredAboutWindowsLeaveNothingBehind();
+    void hundredHelpCommandsReuseOneViewer();
+    void hostileTextInEveryField_data();
+    void hostileTextInEveryField();
+    void megabytePasteIsJudged();
+
+  private:
+    QLineEdit* field(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
+    void calculate() const { m_window->findChild<QPushButton*>("btnCalculate")->click(); }
+    void setLine(const QStringList& line) const;
+
+    CountingPresenter m_messages;
+    ui::SystemClock m_clock;
+    std::unique_ptr<ui::MainWindow> m_window;
+};
+
+void LoadTest::init()
+{
+    m_messages.count = 0;
+    m_messages.last.clear();
+    ui::MainWindowCommands commands;
+    commands.showAbout = [this](QWidget* owner) { ui::AboutWindow::showModal(m_clock, owner); };
+    m_window = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void LoadTest::setLine(const QStringList& line) const
+{
+    const char* const names[] = {"txtAttempts", "txtCompletions", "txtYards", "txtTouchdowns",
+                                 "txtInterceptions"};
+    for (int i = 0; i < 5; ++i) {
+        field(names[i])->setText(line[i]);
+    }
+}
+
+void LoadTest::tenThousandCalculationsLeaveNothingBehind()
+{
+    const QList<QStringList> lines{
+        {"502", "343", "4643", "45", "6"},
+        {"0", "", "", "", ""},
+        {"x", "1", "", "", ""},
+        {"10", "x", "", "", ""},
+        {"10", "11", "", "", ""},
+        {"10", "5", "", "6", ""},
+        {"10", "8", "", "", "3"},
+        {"10", "1", "100", "", ""},
+        {"10", "1", "-100", "", ""},
+        {"10", "5", "-", "", ""},
+        {"34", "21", "285", "1", "1"},
+        {"10", "", "", "", ""},
+    };
+    setLine(lines[0]);
+    calculate();
+    const int objects = objectCount(m_window.get());
+    const auto windows = QApplication::topLevelWidgets().size();
+    for (int i = 0; i < 10000; ++i) {
+        setLine(lines[i % lines.size()]);
+        calculate();
+    }
+    // Nine of every twelve lines are refused: 833 rounds and the first four lines again.
+    QCOMPARE(m_messages.count, 833 * 9 + 3);
+    QCOMPARE(objectCount(m_window.get()), objects);
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+}
+
+void LoadTest::fiveHundredAboutWindowsLeaveNothingBehind()
+{
+    const int objects = objectCount(m_window.get());
+    const auto windows = QApplication::topLevelWidgets().size();
+    QAction* about = m_window->findChild<QAction*>("mnuAbout");
+    for (int i = 0; i < 500; ++i) {
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        });
+        about->trigger(); // returns once the About window has closed
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QCOMPARE(objectCount(m_window.get()), objects);
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+}
+
+void LoadTest::hundredHelpCommandsReuseOneViewer()
+{
+    NoShell shell;
+    const auto help = platform::createHtmlHelp(shell);
+    const auto windows = QApplication::topLevelWidgets().size();
+    for (int i = 0; i < 100; ++i) {
+        help->HtmlHelpA(nullptr, QStringLiteral(PR_TEST_HELP_FILE),
+                        i % 2 == 0 ? platform::kDisplayToc : platform::kDisplayIndex,
+                        i % 2 == 0 ? QStringLiteral("Welcome.htm") : QString());
+    }
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows + 1);
+}
+
+void LoadTest::hostileTextInEveryField_data()
+{
+    QTest::addColumn<QString>("fieldName");
+    QTest::addColumn<QString>("text");
+    const std::pair<const char*, QString> texts[] = {
+        {"control characters", QStringLiteral("1\x01\x02\x1b")},
+        {"NUL", QString(QChar(0)) + QStringLiteral("12")},
+        {"right-to-left marks", QStringLiteral("\u200F12\u200F")},
+        {"Arabic-Indic digits", QStringLiteral("\u0663\u0664")},
+        {"Devanagari digits", QStringLiteral("\u0967\u0968")},
+        {"fullwidth digits", QStringLiteral("\uFF11\uFF12")},
+        {"exponent", QStringLiteral("1e400")},
+        {"nan", QStringLiteral("nan")},
+        {"inf", QStringLiteral("inf")},
+        {"minus inf", QStringLiteral("-inf")},
+        {"hundreds of digits", QString(300, QLatin1Char('9'))},
+        {"hundreds of zeros then 5", QString(300, QLatin1Char('0')) + QLatin1Char('5')},
+        {"long fraction", QStringLiteral("4.") + QString(400, QLatin1Char('9'))},
+        {"emoji", QStringLiteral("\U0001F3C8")},
+        {"lone surrogate", QString(QChar(0xD800))},
+    };
+    for (const char* name :
+         {"txtAttempts", "txtCompletions", "txtYards", "txtTouchdowns", "txtInterceptions"}) {
+        for (const auto& [label, text] : texts) {
+            QTest::addRow("%s in %s", label, name) << name << text;
+        }
+    }
+}
+
+void LoadTest::hostileTextInEveryField()
+{
+    QFETCH(QString, fieldName);
+    QFETCH(QString, text);
+    setLine({"502", "343", "4643", "45", "6"});
+    calculate();
+    QCOMPARE(field("txtPasserRating")->text(), QStringLiteral("122.5"));
+
+    field(qPrintable(fieldName))->setText(text);
+    calculate();
+    if (m_messages.count > 0) {
+        QCOMPARE(m_messages.count, 1);
+        QVERIFY(m_messages.last.endsWith(QLatin1Char('.')));
+        QCOMPARE(field("txtPasserRating")->text(), QStringLiteral("122.5"));
+    } else {
+        QVERIFY(!field("txtPasserRating")->text().isEmpty());
+    }
+    QCOMPARE(field(qPrintable(fieldName))->text(), text); // nothing of the input is lost
+}
+
+void LoadTest::megabytePasteIsJudged()
+{
+    setLine({"20", "14", "210", "2", "2"});
+    calculate();
+    const QString megabyte(1 << 20, QLatin1Char('7'));
+    QApplication::clipboard()->setText(megabyte);
+    QLineEdit* yards = field("txtYards");
+    yards->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(yards, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(yards->text().size(), megabyte.size());
+    calculate();
+    QCOMPARE(m_messages.last, QStringLiteral("The Yards field contains an error."));
+    QCOMPARE(field("txtPasserRating")->text(), QStringLiteral("97.9"));
+}
+
+QTEST_MAIN(LoadTest)
+#include "load_test.moc"
