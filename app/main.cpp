@@ -8,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/passer-rating.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.morvalenite.PasserRating"));
     ui::installFontSubstitutes();
 
     app::Program program;

@@ -5,13 +5,16 @@ set -euo pipefail
 cd "$(dirname "$0")"
 convert=/usr/bin/convert
 
-# The icon: a football on a green field, 32 x 32, 16 colours.
-"$convert" -size 32x32 xc:'#2e7d32' \
-    -fill '#8b4513' -stroke '#3e1f0a' -strokewidth 1 -draw 'translate 16,16 rotate -35 ellipse 0,0 14,8 0,360' \
-    -stroke white -strokewidth 1 -draw 'translate 16,16 rotate -35 line -6,0 6,0' \
-    -draw 'translate 16,16 rotate -35 line -4,-2 -4,2 line -1,-2 -1,2 line 2,-2 2,2 line 5,-2 5,2' \
-    -colors 16 -type Palette PNG8:passer-rating.png
+# The icon, from passer-rating.svg: the window icon at 32 x 32 in 16 colours, a Windows
+# .ico, and the sizes the desktop's icon theme takes.
+rsvg-convert -w 32 -h 32 passer-rating.svg -o /tmp/passer-rating-32.png
+"$convert" /tmp/passer-rating-32.png -background '#2e7d32' -alpha remove -colors 16 \
+    -type Palette PNG8:passer-rating.png
 "$convert" passer-rating.png -colors 16 passer-rating.ico
+mkdir -p icons
+for size in 16 32 48 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" passer-rating.svg -o "icons/passer-rating-$size.png"
+done
 
 # The logo: 200 x 233, a football over the maker's initial on a dark green field.
 font=/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf

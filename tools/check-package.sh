@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured build folder, checks its dependencies and
+# contents, then (as root) installs it, starts the installed calculator and removes it.
+# Usage: tools/check-package.sh BUILD_FOLDER
+set -euo pipefail
+build=${1:?usage: check-package.sh BUILD_FOLDER}
+cd "$build"
+rm -f passer-rating_*.deb
+cpack -G DEB >/dev/null
+deb=$(ls passer-rating_*.deb)
+echo "built $deb"
+
+fail() { echo "package check: $*"; exit 1; }
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libchm1 libxml2 libstdc++6 fonts-comic-neue; do
+    grep -q "$needed" <<<"$depends" || fail "no dependency on $needed in: $depends"
+done
+contents=$(dpkg-deb -c "$deb")
+id=com.example.morvalenite.PasserRating
+for path in ./usr/bin/passer-rating ./usr/libexec/passer-rating/passer-rating \
+    "./usr/libexec/passer-rating/Help/Morvalenite Passer Rating Calculator Help.chm" \
+    "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    "./usr/share/icons/hicolor/"{16x16,32x32,48x48,64x64,128x128,256x256}"/apps/$id.png"; do
+    grep -qF "$path" <<<"$contents" || fail "$path is missing"
+done
+echo "dependencies: $depends"
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "not root: the package is not installed"
+    exit 0
+fi
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$deb" >/dev/null
+status=0
+QT_QPA_PLATFORM=offscreen timeout 4 /usr/bin/passer-rating >/dev/null 2>&1 || status=$?
+test -f "/usr/libexec/passer-rating/Help/Morvalenite Passer Rating Calculator Help.chm" ||
+    fail "installed help file missing"
+DEBIAN_FRONTEND=noninteractive apt-get remove -y -q passer-rating >/dev/null
+# Still running when stopped: the splash window handed over and the calculator stayed.
+[ "$status" -eq 124 ] || fail "the installed calculator ended on its own (status $status)"
+echo "installed, started and removed the package"
