@@ -14,7 +14,7 @@ packages=(
     fp-utils libchm-dev libxml2-dev
     # the tests, benchmarks and fuzzing
     libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-    xvfb xauth strace desktop-file-utils appstream
+    xvfb xauth strace desktop-file-utils appstream libx11-dev
     # the package
     dpkg-dev
     # the windows' face
