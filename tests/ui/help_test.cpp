@@ -321,7 +321,7 @@ void HelpTest::sitemapSurvivesBrokenInput()
     QVERIFY(platform::parseSitemap(QByteArray(1000, '<')).empty());
     QByteArray deep;
     for (int i = 0; i < 5000; ++i) {
-        deep += "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"x\"></OBJECT>";
+        deep += R"(<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="x"></OBJECT>)";
     }
     QVERIFY(!platform::parseSitemap(deep).empty());
 }

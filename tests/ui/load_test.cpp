@@ -124,7 +124,7 @@ void LoadTest::fiveHundredAboutWindowsLeaveNothingBehind()
 {
     const int objects = objectCount(m_window.get());
     const auto windows = QApplication::topLevelWidgets().size();
-    QAction* about = m_window->findChild<QAction*>("mnuAbout");
+    auto* about = m_window->findChild<QAction*>("mnuAbout");
     for (int i = 0; i < 500; ++i) {
         QTimer::singleShot(0, [] {
             if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -1,15 +1,14 @@
 #include "ui/common/window_font.h"
 
-#include <QFontDatabase>
 #include <QStringList>
 
 namespace ui {
 
 void installFontSubstitutes()
 {
-    if (!QFontDatabase::hasFamily(kWindowFontFamily)) {
-        QFont::insertSubstitutions(kWindowFontFamily, {"Comic Neue", "Sans Serif"});
-    }
+    // Substitutes serve only where the face itself is missing, so they can be set without
+    // asking the font database first, which would load it before the first window.
+    QFont::insertSubstitutions(kWindowFontFamily, {"Comic Neue", "Sans Serif"});
 }
 
 QFont windowFont(qreal pointSize, bool bold)

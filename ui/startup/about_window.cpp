@@ -65,7 +65,7 @@ AboutWindow::AboutWindow(const Clock& clock, QWidget* owner)
     for (const LabelRow& row : labels) {
         addLabel(this, row);
     }
-    QLabel* title = findChild<QLabel*>("lblTitle");
+    auto* title = findChild<QLabel*>("lblTitle");
     QPalette black = title->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     title->setPalette(black);
