@@ -42,8 +42,8 @@ void showMainWindow()
     action->addAction("&Calculate");
     action->addAction("&Reset");
     QMenu* help = window->menuBar()->addMenu("&Help");
-    for (const char* caption : {"&Contents", "&Index", "Morvalenite Software on the &Web...",
-                                "&About..."}) {
+    for (const char* caption :
+         {"&Contents", "&Index", "Morvalenite Software on the &Web...", "&About..."}) {
         help->addAction(caption);
     }
     window->resize(382, 255);
