@@ -13,7 +13,7 @@ packages=(
     qt6-base-dev libqt6gui6 qt6-qpa-plugins libgl-dev
     fp-utils libchm-dev libxml2-dev
     # the tests, benchmarks and fuzzing
-    libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+    libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth strace desktop-file-utils appstream libx11-dev
     # the package
     dpkg-dev
