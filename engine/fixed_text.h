@@ -10,8 +10,6 @@ namespace engine {
 // Capacities are chosen so that the texts written into them always fit.
 template <std::size_t Capacity> class FixedText {
   public:
-    static constexpr std::size_t capacity = Capacity;
-
     void push(char c)
     {
         if (m_size < Capacity) {
