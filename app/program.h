@@ -24,7 +24,7 @@ class Program {
     ui::SystemClock m_clock;
     ui::MessageBoxPresenter m_messages;
     std::unique_ptr<platform::Shell> m_shell = platform::createShell();
-    std::unique_ptr<platform::HtmlHelp> m_htmlHelp = platform::createHtmlHelp(*m_shell);
+    std::unique_ptr<platform::HtmlHelp> m_htmlHelp = platform::createHtmlHelp();
     std::unique_ptr<ui::MainWindow> m_calculator;
 };
 

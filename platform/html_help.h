@@ -2,7 +2,7 @@
 
 // HTML Help, as the calculator calls it: HtmlHelpA(owner, file, command, data). On
 // Windows this is the system's viewer in hhctrl.ocx; elsewhere it is the program's own
-// viewer window.
+// viewer, passer-rating-help, a process of its own.
 
 #include <QString>
 
@@ -11,8 +11,6 @@
 class QWidget;
 
 namespace platform {
-
-class Shell;
 
 // The commands the calculator sends (HH_DISPLAY_TOC, HH_DISPLAY_INDEX).
 inline constexpr unsigned kDisplayToc = 1;   // the Contents tab, at the topic given as data
@@ -33,8 +31,7 @@ class HtmlHelp {
                            const QString& data) = 0;
 };
 
-// The implementation for this operating system. External links in help topics go to
-// `shell`, which must outlive the result.
-std::unique_ptr<HtmlHelp> createHtmlHelp(Shell& shell);
+// The implementation for this operating system.
+std::unique_ptr<HtmlHelp> createHtmlHelp();
 
 } // namespace platform

@@ -58,7 +58,7 @@ class WindowsHtmlHelp final : public HtmlHelp {
 
 } // namespace
 
-std::unique_ptr<HtmlHelp> createHtmlHelp(Shell& /*shell*/)
+std::unique_ptr<HtmlHelp> createHtmlHelp()
 {
     return std::make_unique<WindowsHtmlHelp>();
 }

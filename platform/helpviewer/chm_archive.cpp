@@ -1,10 +1,41 @@
 #include "platform/helpviewer/chm_archive.h"
 
+#include "platform/helpviewer/topic_link.h"
+
 #include <QFile>
 
-#include <chm_lib.h>
+#include <cerrno>
+#include <cstring>
 
-namespace platform {
+#include <chm_lib.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace help {
+namespace {
+
+// Closes a descriptor on every way out.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&&) = delete;
+    Descriptor& operator=(Descriptor&&) = delete;
+    ~Descriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    [[nodiscard]] int get() const { return m_fd; }
+
+  private:
+    int m_fd;
+};
+
+} // namespace
 
 ChmArchive::ChmArchive(chmFile* file) : m_file(file) {}
 
@@ -15,10 +46,32 @@ ChmArchive::~ChmArchive()
 
 std::variant<std::unique_ptr<ChmArchive>, QString> ChmArchive::open(const QString& path)
 {
-    if (!QFile::exists(path)) {
-        return QStringLiteral("The help file %1 does not exist.").arg(path);
+    // Opened without blocking, so a pipe or a device in the file's place cannot hold the
+    // viewer, and judged on what was opened, so nothing can be swapped in between.
+    const Descriptor fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return QStringLiteral("The help file %1 does not exist.").arg(path);
+        }
+        return QStringLiteral("The help file %1 cannot be opened: %2.")
+            .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
     }
-    chmFile* file = chm_open(QFile::encodeName(path).constData());
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return QStringLiteral("The help file %1 is not a file.").arg(path);
+    }
+    if (status.st_size == 0) {
+        return QStringLiteral("The help file %1 is empty.").arg(path);
+    }
+    if (status.st_size > kMaxFileBytes) {
+        return QStringLiteral("The help file %1 is too large to be a help file (%2 bytes).")
+            .arg(path)
+            .arg(status.st_size);
+    }
+    // chmlib opens by name; the descriptor's own name is the very file checked above.
+    chmFile* file =
+        chm_open(QByteArray("/proc/self/fd/" + QByteArray::number(fd.get())).constData());
     if (file == nullptr) {
         return QStringLiteral("The help file %1 cannot be read: it is not a compiled help file, "
                               "or it is damaged.")
@@ -27,31 +80,9 @@ std::variant<std::unique_ptr<ChmArchive>, QString> ChmArchive::open(const QStrin
     return std::unique_ptr<ChmArchive>(new ChmArchive(file));
 }
 
-QString ChmArchive::normalizedPath(const QString& path)
-{
-    QStringList kept;
-    for (const QString& segment : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        if (segment == QLatin1String(".")) {
-            continue;
-        }
-        if (segment == QLatin1String("..")) {
-            if (kept.isEmpty()) {
-                return {};
-            }
-            kept.removeLast();
-            continue;
-        }
-        kept.append(segment);
-    }
-    if (kept.isEmpty()) {
-        return {};
-    }
-    return QLatin1Char('/') + kept.join(QLatin1Char('/'));
-}
-
 std::variant<QByteArray, QString> ChmArchive::read(const QString& path, qint64 maxBytes) const
 {
-    const QString inside = normalizedPath(path);
+    const QString inside = insidePath(path);
     if (inside.isEmpty()) {
         return QStringLiteral("The topic %1 lies outside the help file.").arg(path);
     }
@@ -85,4 +116,4 @@ QStringList ChmArchive::paths() const
     return found;
 }
 
-} // namespace platform
+} // namespace help

@@ -11,14 +11,18 @@
 
 struct chmFile;
 
-namespace platform {
+namespace help {
 
 class ChmArchive {
   public:
     // Objects larger than this are refused rather than read into memory.
     static constexpr qint64 kMaxObjectBytes = qint64{16} * 1024 * 1024;
+    // A help file larger than this is no help file of ours; it is refused unread.
+    static constexpr qint64 kMaxFileBytes = qint64{256} * 1024 * 1024;
 
-    // The archive, or a sentence saying why the file cannot be read.
+    // The archive, or a sentence saying why the file cannot be read: missing, not a
+    // plain file (a folder, a pipe, a device), unreadable, empty, too large, or not a
+    // compiled help file.
     static std::variant<std::unique_ptr<ChmArchive>, QString> open(const QString& path);
 
     ChmArchive(const ChmArchive&) = delete;
@@ -35,14 +39,10 @@ class ChmArchive {
     // Every object's path.
     [[nodiscard]] QStringList paths() const;
 
-    // A path inside the archive for `path`, resolved without "." segments; empty when it
-    // would climb above the archive's root.
-    static QString normalizedPath(const QString& path);
-
   private:
     explicit ChmArchive(chmFile* file);
 
     chmFile* m_file;
 };
 
-} // namespace platform
+} // namespace help

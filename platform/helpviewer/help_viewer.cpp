@@ -2,6 +2,7 @@
 
 #include "platform/helpviewer/chm_archive.h"
 #include "platform/helpviewer/sitemap.h"
+#include "platform/helpviewer/topic_link.h"
 #include "platform/shell.h"
 
 #include <QHBoxLayout>
@@ -12,9 +13,12 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
-namespace platform {
+#include <algorithm>
+
+namespace help {
 namespace {
 
 constexpr char kScheme[] = "chm";
@@ -28,13 +32,6 @@ QUrl topicUrl(const QString& path)
     return url;
 }
 
-bool isWebLink(const QUrl& url)
-{
-    const QString scheme = url.scheme().toLower();
-    return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-           scheme == QLatin1String("mailto");
-}
-
 void addEntries(QTreeWidgetItem* parent, QTreeWidget* tree,
                 const std::vector<SitemapEntry>& entries)
 {
@@ -46,12 +43,28 @@ void addEntries(QTreeWidgetItem* parent, QTreeWidget* tree,
     }
 }
 
-void addKeywords(QListWidget* list, const std::vector<SitemapEntry>& entries)
+void collectKeywords(std::vector<const SitemapEntry*>& keywords,
+                     const std::vector<SitemapEntry>& entries)
 {
     for (const SitemapEntry& entry : entries) {
-        auto* item = new QListWidgetItem(entry.name, list);
-        item->setData(kLocalRole, entry.local);
-        addKeywords(list, entry.children);
+        keywords.push_back(&entry);
+        collectKeywords(keywords, entry.children);
+    }
+}
+
+// An index reads in alphabetical order whatever the case of its entries ("about" before
+// "Calculate"); entries equal but for case keep the order of the index file.
+void addKeywords(QListWidget* list, const std::vector<SitemapEntry>& entries)
+{
+    std::vector<const SitemapEntry*> keywords;
+    collectKeywords(keywords, entries);
+    std::stable_sort(keywords.begin(), keywords.end(),
+                     [](const SitemapEntry* left, const SitemapEntry* right) {
+                         return left->name.compare(right->name, Qt::CaseInsensitive) < 0;
+                     });
+    for (const SitemapEntry* keyword : keywords) {
+        auto* item = new QListWidgetItem(keyword->name, list);
+        item->setData(kLocalRole, keyword->local);
     }
 }
 
@@ -80,7 +93,7 @@ class HelpBrowser : public QTextBrowser {
     }
 };
 
-HelpViewer::HelpViewer(Shell& shell) : QWidget(nullptr, Qt::Window), m_shell(shell)
+HelpViewer::HelpViewer(platform::Shell& shell) : QWidget(nullptr, Qt::Window), m_shell(shell)
 {
     setObjectName("helpViewer");
     setWindowTitle(tr("Help"));
@@ -177,7 +190,18 @@ void HelpViewer::fillTabs()
         }
     }
     m_contents->expandAll();
-    m_index->sortItems();
+}
+
+void HelpViewer::run(const HelpCommand& command)
+{
+    if (command.tab == HelpCommand::Tab::Contents) {
+        showContents(command.file, command.topic);
+    } else {
+        showIndex(command.file, command.topic);
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void HelpViewer::showContents(const QString& file, const QString& topic)
@@ -212,22 +236,23 @@ QString HelpViewer::problem() const
 
 void HelpViewer::openLink(const QUrl& link)
 {
-    if (isWebLink(link)) {
-        HyperJump(m_shell, link.toString());
+    const LinkTarget target = resolveLink(m_topic, link);
+    switch (target.kind) {
+    case LinkTarget::Kind::Web:
+        platform::HyperJump(m_shell, link.toString());
         return;
-    }
-    if (link.scheme().isEmpty() && link.path().isEmpty() && link.hasFragment()) {
-        m_browser->scrollToAnchor(link.fragment());
+    case LinkTarget::Kind::Anchor:
+        m_browser->scrollToAnchor(target.fragment);
         return;
-    }
-    const QUrl target = link.isRelative() ? topicUrl(m_topic).resolved(link) : link;
-    if (target.scheme() != QLatin1String(kScheme)) {
+    case LinkTarget::Kind::Topic:
+        showTopic(target.path);
+        if (!target.fragment.isEmpty()) {
+            m_browser->scrollToAnchor(target.fragment);
+        }
+        return;
+    case LinkTarget::Kind::Outside:
         showProblem(tr("The link %1 leads outside the help file.").arg(link.toString()));
         return;
-    }
-    showTopic(target.path());
-    if (target.hasFragment()) {
-        m_browser->scrollToAnchor(target.fragment());
     }
 }
 
@@ -243,8 +268,9 @@ void HelpViewer::showTopic(const QString& local)
         return;
     }
     m_problem.clear();
-    m_topic = ChmArchive::normalizedPath(path);
+    m_topic = insidePath(path);
     m_browser->setSource(topicUrl(m_topic), QTextDocument::HtmlResource);
+    markInContents(m_topic);
     setWindowTitle(m_browser->documentTitle().isEmpty()
                        ? tr("Help")
                        : tr("Help - %1").arg(m_browser->documentTitle()));
@@ -255,6 +281,27 @@ void HelpViewer::showProblem(const QString& text)
     m_problem = text;
     m_topic.clear();
     m_browser->setPlainText(text);
+}
+
+void HelpViewer::markInContents(const QString& topic)
+{
+    // The tree shows where the reader is, however the topic was reached; of two entries
+    // for one topic, the one the reader chose stays marked.
+    const auto showsTopic = [&topic](const QTreeWidgetItem* item) {
+        const QString local = item->data(0, kLocalRole).toString();
+        return !local.isEmpty() && insidePath(QLatin1Char('/') + local) == topic;
+    };
+    if (m_contents->currentItem() != nullptr && showsTopic(m_contents->currentItem())) {
+        return;
+    }
+    for (QTreeWidgetItemIterator it(m_contents); *it != nullptr; ++it) {
+        if (showsTopic(*it)) {
+            const QSignalBlocker quiet(m_contents);
+            m_contents->setCurrentItem(*it);
+            return;
+        }
+    }
+    m_contents->setCurrentItem(nullptr);
 }
 
 void HelpViewer::filterIndex(const QString& text)
@@ -269,4 +316,4 @@ void HelpViewer::filterIndex(const QString& text)
     }
 }
 
-} // namespace platform
+} // namespace help

@@ -6,6 +6,8 @@
 // and web links go to the shell. Problems (no file, a damaged file, a missing topic) are
 // shown in the pane itself.
 
+#include "platform/helpviewer/help_command.h"
+
 #include <QUrl>
 #include <QWidget>
 
@@ -17,21 +19,27 @@ class QTabWidget;
 class QTreeWidget;
 
 namespace platform {
+class Shell;
+} // namespace platform
+
+namespace help {
 
 class ChmArchive;
 class HelpBrowser;
-class Shell;
 
 class HelpViewer : public QWidget {
     Q_OBJECT
 
   public:
-    explicit HelpViewer(Shell& shell);
+    explicit HelpViewer(platform::Shell& shell);
     ~HelpViewer() override;
     HelpViewer(const HelpViewer&) = delete;
     HelpViewer& operator=(const HelpViewer&) = delete;
     HelpViewer(HelpViewer&&) = delete;
     HelpViewer& operator=(HelpViewer&&) = delete;
+
+    // Carries out a command and brings the window to the front.
+    void run(const HelpCommand& command);
 
     // The Contents tab, showing `topic` ("Welcome.htm").
     void showContents(const QString& file, const QString& topic);
@@ -52,8 +60,9 @@ class HelpViewer : public QWidget {
     void showTopic(const QString& local);
     void showProblem(const QString& text);
     void filterIndex(const QString& text);
+    void markInContents(const QString& topic);
 
-    Shell& m_shell;
+    platform::Shell& m_shell;
     QString m_file;
     std::unique_ptr<ChmArchive> m_archive;
     QString m_topic;
@@ -66,4 +75,4 @@ class HelpViewer : public QWidget {
     HelpBrowser* m_browser = nullptr;
 };
 
-} // namespace platform
+} // namespace help

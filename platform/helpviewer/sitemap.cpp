@@ -6,7 +6,7 @@
 #include <climits>
 #include <memory>
 
-namespace platform {
+namespace help {
 namespace {
 
 QString attribute(xmlNode* node, const char* name)
@@ -85,4 +85,4 @@ std::vector<SitemapEntry> parseSitemap(const QByteArray& html)
     return entries;
 }
 
-} // namespace platform
+} // namespace help

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace platform {
+namespace help {
 
 struct SitemapEntry {
     QString name;
@@ -18,4 +18,4 @@ struct SitemapEntry {
 
 std::vector<SitemapEntry> parseSitemap(const QByteArray& html);
 
-} // namespace platform
+} // namespace help

@@ -1,14 +1,16 @@
 #include "platform/helpviewer/chm_archive.h"
+#include "platform/helpviewer/help_command.h"
 #include "platform/helpviewer/help_viewer.h"
 #include "platform/helpviewer/sitemap.h"
+#include "platform/helpviewer/topic_link.h"
 #include "platform/html_help.h"
 #include "platform/shell.h"
 #include "platform/shell_unix.h"
 #include "recording_presenter.h"
 #include "ui/main/main_window.h"
 
-#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -17,7 +19,8 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
-#include <memory>
+#include <sys/stat.h>
+
 #include <variant>
 
 namespace {
@@ -64,15 +67,15 @@ class HelpTest : public QObject {
     void helpPathIgnoresTheCurrentDirectory();
 
     void viewerShowsContentsAtTheTopic();
-    void viewerShowsIndex();
+    void viewerShowsIndexInReadingOrder();
     void viewerFollowsLinksAndShowsPictures();
-    void viewerSendsWebLinksToTheShell();
-    void viewerIsReusedAndHasNoOwner();
     void viewerReportsProblemsItself_data();
     void viewerReportsProblemsItself();
     void archiveRefusesOversizedObjects();
-    void archiveKeepsPathsInside_data();
-    void archiveKeepsPathsInside();
+    void linksStayInsideTheFile_data();
+    void linksStayInsideTheFile();
+    void commandsTravelWholeOrNotAtAll_data();
+    void commandsTravelWholeOrNotAtAll();
 
     void sitemapNestsLists();
     void sitemapSurvivesBrokenInput();
@@ -133,7 +136,7 @@ void HelpTest::helpPathIgnoresTheCurrentDirectory()
 void HelpTest::viewerShowsContentsAtTheTopic()
 {
     RecordingShell shell;
-    platform::HelpViewer viewer(shell);
+    help::HelpViewer viewer(shell);
     viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
     QVERIFY2(viewer.problem().isEmpty(), qPrintable(viewer.problem()));
     QCOMPARE(viewer.currentTopic(), QStringLiteral("/Welcome.htm"));
@@ -141,30 +144,38 @@ void HelpTest::viewerShowsContentsAtTheTopic()
     const auto* tree = viewer.findChild<QTreeWidget*>("helpContents");
     QVERIFY(tree->topLevelItemCount() >= 3);
     QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Welcome"));
-    QVERIFY(tree->topLevelItem(1)->childCount() == 2); // the two formulas
+    QCOMPARE(tree->currentItem(), tree->topLevelItem(0)); // the tree marks the topic shown
+    QVERIFY(tree->topLevelItem(1)->childCount() == 2);    // the two formulas
     QVERIFY(viewer.findChild<QTextBrowser*>("helpTopic")->toPlainText().contains("Quick start"));
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Help - Welcome"));
 }
 
-void HelpTest::viewerShowsIndex()
+void HelpTest::viewerShowsIndexInReadingOrder()
 {
     RecordingShell shell;
-    platform::HelpViewer viewer(shell);
+    help::HelpViewer viewer(shell);
     viewer.showIndex(kHelpFile, QString());
     QCOMPARE(viewer.findChild<QTabWidget*>()->currentIndex(), 1);
     auto* index = viewer.findChild<QListWidget*>("helpIndex");
     QVERIFY(index->count() >= 20);
+    for (int row = 1; row < index->count(); ++row) {
+        QVERIFY2(index->item(row - 1)->text().compare(index->item(row)->text(),
+                                                      Qt::CaseInsensitive) <= 0,
+                 qPrintable(index->item(row)->text()));
+    }
     auto* search = viewer.findChild<QLineEdit*>("helpSearch");
     QTest::keyClicks(search, "roun");
     QCOMPARE(index->currentItem()->text(), QStringLiteral("rounding"));
     QTest::keyClick(search, Qt::Key_Return);
     QCOMPARE(viewer.currentTopic(), QStringLiteral("/Professional.htm"));
+    const auto* tree = viewer.findChild<QTreeWidget*>("helpContents");
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Formulas")); // the first for the topic
 }
 
 void HelpTest::viewerFollowsLinksAndShowsPictures()
 {
     RecordingShell shell;
-    platform::HelpViewer viewer(shell);
+    help::HelpViewer viewer(shell);
     viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
     auto* browser = viewer.findChild<QTextBrowser*>("helpTopic");
     const QVariant picture =
@@ -174,48 +185,9 @@ void HelpTest::viewerFollowsLinksAndShowsPictures()
     QCOMPARE(viewer.currentTopic(), QStringLiteral("/Messages.htm"));
     QVERIFY(browser->toPlainText().contains("Touchdowns cannot exceed Completions."));
     QVERIFY(shell.files.isEmpty());
-}
-
-void HelpTest::viewerSendsWebLinksToTheShell()
-{
-    RecordingShell shell;
-    platform::HelpViewer viewer(shell);
-    viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
     viewer.openLink(QUrl(QStringLiteral("https://www.example.com/morvalenite/")));
     QCOMPARE(shell.files, QStringList{"https://www.example.com/morvalenite/"});
-    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Welcome.htm"));
-    viewer.openLink(QUrl(QStringLiteral("file:///etc/passwd")));
-    QVERIFY(viewer.currentTopic().isEmpty());
-    QVERIFY(viewer.problem().contains("outside the help file"));
-}
-
-void HelpTest::viewerIsReusedAndHasNoOwner()
-{
-    RecordingShell shell;
-    const auto help = platform::createHtmlHelp(shell);
-    const auto viewers = [] {
-        QList<platform::HelpViewer*> found;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* viewer = qobject_cast<platform::HelpViewer*>(widget)) {
-                found.append(viewer);
-            }
-        }
-        return found;
-    };
-    for (int i = 0; i < 5; ++i) {
-        help->HtmlHelpA(nullptr, kHelpFile, platform::kDisplayToc, QStringLiteral("Welcome.htm"));
-        help->HtmlHelpA(nullptr, kHelpFile, platform::kDisplayIndex, QString());
-    }
-    QCOMPARE(viewers().size(), 1);
-    platform::HelpViewer* viewer = viewers().front();
-    QVERIFY(viewer->isVisible());
-    QCOMPARE(viewer->parentWidget(), nullptr);
-    QVERIFY(!viewer->isModal());
-    viewer->close(); // the user closes it; the next command opens a new one
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(viewers().size(), 0);
-    help->HtmlHelpA(nullptr, kHelpFile, platform::kDisplayToc, QStringLiteral("Welcome.htm"));
-    QCOMPARE(viewers().size(), 1);
+    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Messages.htm"));
 }
 
 void HelpTest::viewerReportsProblemsItself_data()
@@ -226,13 +198,31 @@ void HelpTest::viewerReportsProblemsItself_data()
     QTest::newRow("missing file") << "/nonexistent/Help.chm"
                                   << "Welcome.htm"
                                   << "does not exist";
-    QTest::newRow("damaged file") << "damaged"
-                                  << "Welcome.htm"
-                                  << "damaged";
+    QTest::newRow("not a help file") << "garbage"
+                                     << "Welcome.htm"
+                                     << "not a compiled help file";
+    QTest::newRow("empty") << "empty"
+                           << "Welcome.htm"
+                           << "is empty";
+    QTest::newRow("huge") << "huge"
+                          << "Welcome.htm"
+                          << "too large";
+    QTest::newRow("a folder") << "/tmp"
+                              << "Welcome.htm"
+                              << "not a file";
+    QTest::newRow("a pipe") << "fifo"
+                            << "Welcome.htm"
+                            << "not a file";
+    QTest::newRow("a device") << "/dev/zero"
+                              << "Welcome.htm"
+                              << "not a file";
+    QTest::newRow("unreadable") << "unreadable"
+                                << "Welcome.htm"
+                                << "cannot be opened";
     QTest::newRow("missing topic") << kHelpFile << "Nowhere.htm"
                                    << "no topic";
     QTest::newRow("topic leaving the file") << kHelpFile << "../../etc/passwd"
-                                            << "outside the help file";
+                                            << "outside";
 }
 
 void HelpTest::viewerReportsProblemsItself()
@@ -241,14 +231,29 @@ void HelpTest::viewerReportsProblemsItself()
     QFETCH(QString, topic);
     QFETCH(QString, problem);
     QTemporaryDir folder;
-    if (file == "damaged") {
-        file = folder.filePath("damaged.chm");
-        QFile damaged(file);
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray(4096, '\x5a'));
+    const QString made = folder.path() + QLatin1Char('/') + file;
+    if (file == "garbage" || file == "unreadable") {
+        QFile garbage(made);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(4096, '\x5a'));
+        if (file == "unreadable") {
+            garbage.setPermissions({});
+            if (geteuid() == 0) {
+                QSKIP("root reads every file");
+            }
+        }
+        file = made;
+    } else if (file == "empty" || file == "huge") {
+        QFile sized(made);
+        QVERIFY(sized.open(QIODevice::WriteOnly));
+        sized.resize(file == "huge" ? help::ChmArchive::kMaxFileBytes + 1 : 0); // sparse
+        file = made;
+    } else if (file == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(made).constData(), 0600), 0);
+        file = made;
     }
     RecordingShell shell;
-    platform::HelpViewer viewer(shell);
+    help::HelpViewer viewer(shell);
     viewer.showContents(file, topic);
     QVERIFY2(viewer.problem().contains(problem), qPrintable(viewer.problem()));
     QVERIFY(viewer.currentTopic().isEmpty());
@@ -260,38 +265,81 @@ void HelpTest::viewerReportsProblemsItself()
 
 void HelpTest::archiveRefusesOversizedObjects()
 {
-    auto opened = platform::ChmArchive::open(kHelpFile);
-    QVERIFY(std::holds_alternative<std::unique_ptr<platform::ChmArchive>>(opened));
-    const auto& archive = std::get<std::unique_ptr<platform::ChmArchive>>(opened);
+    auto opened = help::ChmArchive::open(kHelpFile);
+    QVERIFY(std::holds_alternative<std::unique_ptr<help::ChmArchive>>(opened));
+    const auto& archive = std::get<std::unique_ptr<help::ChmArchive>>(opened);
     const auto small = archive->read(QStringLiteral("/Welcome.htm"), 100);
     QVERIFY(std::holds_alternative<QString>(small));
     QVERIFY(std::get<QString>(small).contains("too large"));
     QVERIFY(std::holds_alternative<QByteArray>(archive->read(QStringLiteral("/Welcome.htm"))));
 }
 
-void HelpTest::archiveKeepsPathsInside_data()
+void HelpTest::linksStayInsideTheFile_data()
 {
+    using Kind = help::LinkTarget::Kind;
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("inside");
-    QTest::newRow("plain") << "/Welcome.htm"
-                           << "/Welcome.htm";
-    QTest::newRow("relative") << "Welcome.htm"
-                              << "/Welcome.htm";
-    QTest::newRow("dot segments") << "/a/./b/../Welcome.htm"
-                                  << "/a/Welcome.htm";
-    QTest::newRow("climbs out") << "/../Welcome.htm"
-                                << "";
-    QTest::newRow("climbs far") << "a/../../../etc/passwd"
-                                << "";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("sibling") << "/Welcome.htm"
+                             << "Messages.htm" << int(Kind::Topic) << "/Messages.htm";
+    QTest::newRow("dot segments") << "/a/b.htm"
+                                  << "./c/../Welcome.htm" << int(Kind::Topic) << "/a/Welcome.htm";
+    QTest::newRow("absolute chm") << "/a/b.htm"
+                                  << "chm:/Welcome.htm#top" << int(Kind::Topic) << "/Welcome.htm";
+    QTest::newRow("anchor") << "/Welcome.htm"
+                            << "#keys" << int(Kind::Anchor) << "";
+    QTest::newRow("web") << "/Welcome.htm"
+                         << "HTTPS://example.com/" << int(Kind::Web) << "";
+    QTest::newRow("mail") << "/Welcome.htm"
+                          << "mailto:a@example.com" << int(Kind::Web) << "";
+    QTest::newRow("climbs out") << "/Welcome.htm"
+                                << "../../etc/passwd" << int(Kind::Topic) << "/etc/passwd";
+    QTest::newRow("climbs out of chm:") << "/Welcome.htm"
+                                        << "chm:/../x.htm" << int(Kind::Outside) << "";
+    QTest::newRow("local file") << "/Welcome.htm"
+                                << "file:///etc/passwd" << int(Kind::Outside) << "";
+    QTest::newRow("program") << "/Welcome.htm"
+                             << "javascript:alert(1)" << int(Kind::Outside) << "";
+    QTest::newRow("no topic yet") << ""
+                                  << "Welcome.htm" << int(Kind::Topic) << "/Welcome.htm";
 }
 
-void HelpTest::archiveKeepsPathsInside()
+void HelpTest::linksStayInsideTheFile()
 {
+    QFETCH(QString, topic);
+    QFETCH(QString, link);
+    QFETCH(int, kind);
     QFETCH(QString, path);
-    QFETCH(QString, inside);
-    QCOMPARE(platform::ChmArchive::normalizedPath(path), inside);
+    const help::LinkTarget target = help::resolveLink(topic, QUrl(link));
+    QCOMPARE(int(target.kind), kind);
+    QCOMPARE(target.path, path);
+}
+
+void HelpTest::commandsTravelWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("contents") << QByteArray("--contents\0/h.chm\0Welcome.htm\0", 30) << true;
+    QTest::newRow("index") << QByteArray("--index\0/h.chm\0\0", 16) << true;
+    QTest::newRow("cut short") << QByteArray("--contents\0/h.chm\0Welc", 22) << false;
+    QTest::newRow("unknown tab") << QByteArray("--exec\0/bin/sh\0\0", 16) << false;
+    QTest::newRow("one too many") << QByteArray("--index\0a\0b\0c\0", 14) << false;
+    QTest::newRow("too long") << QByteArray("--index\0", 8) +
+                                     QByteArray(help::kMaxCommandBytes, 'a') + QByteArray("\0\0", 2)
+                              << false;
+    QTest::newRow("nothing") << QByteArray() << false;
+}
+
+void HelpTest::commandsTravelWholeOrNotAtAll()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, taken);
+    const auto command = help::decodeCommand(bytes);
+    QCOMPARE(command.has_value(), taken);
+    if (command) {
+        QCOMPARE(help::encodeCommand(*command), bytes);
+    }
 }
 
 void HelpTest::sitemapNestsLists()
@@ -304,7 +352,7 @@ void HelpTest::sitemapNestsLists()
 <UL><LI><OBJECT type="text/sitemap"><param name="Name" value="Two.A"><param name="Local" value="2a.htm"></OBJECT></LI></UL>
 <LI><OBJECT type="text/site properties"><param name="Name" value="ignored"></OBJECT>
 </UL></body></html>)";
-    const auto entries = platform::parseSitemap(html);
+    const auto entries = help::parseSitemap(html);
     QCOMPARE(entries.size(), std::size_t{2});
     QCOMPARE(entries[0].name, QStringLiteral("One"));
     QCOMPARE(entries[0].local, QStringLiteral("1.htm"));
@@ -317,13 +365,13 @@ void HelpTest::sitemapNestsLists()
 
 void HelpTest::sitemapSurvivesBrokenInput()
 {
-    QVERIFY(platform::parseSitemap(QByteArray()).empty());
-    QVERIFY(platform::parseSitemap(QByteArray(1000, '<')).empty());
+    QVERIFY(help::parseSitemap(QByteArray()).empty());
+    QVERIFY(help::parseSitemap(QByteArray(1000, '<')).empty());
     QByteArray deep;
     for (int i = 0; i < 5000; ++i) {
         deep += R"(<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="x"></OBJECT>)";
     }
-    QVERIFY(!platform::parseSitemap(deep).empty());
+    QVERIFY(!help::parseSitemap(deep).empty());
 }
 
 void HelpTest::shellTellsUserWhenNothingOpensTheAddress_data()

@@ -1,8 +1,6 @@
 // Many calculations, many openings, and hostile input, all through the windows: nothing
 // is left behind, nothing crashes, and a message never touches the shown rating.
 
-#include "platform/html_help.h"
-#include "platform/shell.h"
 #include "ui/common/clock.h"
 #include "ui/common/message_presenter.h"
 #include "ui/main/main_window.h"
@@ -30,15 +28,6 @@ class CountingPresenter final : public ui::MessagePresenter {
     QString last;
 };
 
-class NoShell final : public platform::Shell {
-  public:
-    void ShellExecuteA(QWidget* /*owner*/, const char* /*operation*/, const QString& /*file*/,
-                       const char* /*parameters*/, const char* /*directory*/,
-                       int /*showCommand*/) override
-    {
-    }
-};
-
 int objectCount(const QObject* root)
 {
     return static_cast<int>(root->findChildren<QObject*>().size());
@@ -55,7 +44,6 @@ class LoadTest : public QObject {
 
     void tenThousandCalculationsLeaveNothingBehind();
     void fiveHundredAboutWindowsLeaveNothingBehind();
-    void hundredHelpCommandsReuseOneViewer();
     void hostileTextInEveryField_data();
     void hostileTextInEveryField();
     void megabytePasteIsJudged();
@@ -136,19 +124,6 @@ void LoadTest::fiveHundredAboutWindowsLeaveNothingBehind()
     }
     QCOMPARE(objectCount(m_window.get()), objects);
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
-}
-
-void LoadTest::hundredHelpCommandsReuseOneViewer()
-{
-    NoShell shell;
-    const auto help = platform::createHtmlHelp(shell);
-    const auto windows = QApplication::topLevelWidgets().size();
-    for (int i = 0; i < 100; ++i) {
-        help->HtmlHelpA(nullptr, QStringLiteral(PR_TEST_HELP_FILE),
-                        i % 2 == 0 ? platform::kDisplayToc : platform::kDisplayIndex,
-                        i % 2 == 0 ? QStringLiteral("Welcome.htm") : QString());
-    }
-    QCOMPARE(QApplication::topLevelWidgets().size(), windows + 1);
 }
 
 void LoadTest::hostileTextInEveryField_data()

@@ -79,6 +79,33 @@ void EntryField::focusInEvent(QFocusEvent* event)
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
         selectAll();
     }
+    // The press that brought the focus comes next and would put the caret where it landed.
+    m_focusClick = event->reason() == Qt::MouseFocusReason;
+}
+
+void EntryField::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (m_focusClick) {
+        selectAll();
+    }
+}
+
+void EntryField::mouseMoveEvent(QMouseEvent* event)
+{
+    // Dragging selects only once the field has the focus; the focusing click selects all.
+    if (!m_focusClick) {
+        QLineEdit::mouseMoveEvent(event);
+    }
+}
+
+void EntryField::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (m_focusClick) {
+        selectAll();
+        m_focusClick = false;
+    }
 }
 
 void EntryField::inputMethodEvent(QInputMethodEvent* event)

@@ -244,6 +244,7 @@ void MainWindow::btnCalculate_Click()
     }
     const std::string_view rating = result.rating.view();
     m_rating->setText(QString::fromUtf8(rating.data(), static_cast<qsizetype>(rating.size())));
+    m_rating->setCursorPosition(0); // a long college rating shows its start, not its tail
 }
 
 void MainWindow::mnuCalculate_Click()

@@ -39,6 +39,20 @@ class ClickableFrame : public QGroupBox {
     }
 };
 
+// X11 gives Tab and Delete a text ("\t", "\x7f"), but like the arrows they type no
+// character into a text field.
+bool producesCharacter(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        return !event->text().isEmpty();
+    }
+}
+
 } // namespace
 
 SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int versionMajor,
@@ -112,11 +126,19 @@ void SplashWindow::Frame1_Click()
     closeEarly();
 }
 
+void SplashWindow::showEvent(QShowEvent* event)
+{
+    // A window manager gives a splash window no focus of its own accord, and without
+    // it a key would never reach the window.
+    QFrame::showEvent(event);
+    activateWindow();
+}
+
 void SplashWindow::keyPressEvent(QKeyEvent* event)
 {
     // Letters, digits, punctuation, space, Enter, Esc and Backspace produce a character;
-    // arrows, function keys and Shift do not, and are ignored.
-    if (event->text().isEmpty()) {
+    // arrows, function keys, Shift, Tab and Delete do not, and are ignored.
+    if (!producesCharacter(event)) {
         QFrame::keyPressEvent(event);
         return;
     }

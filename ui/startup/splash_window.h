@@ -36,6 +36,7 @@ class SplashWindow : public QFrame {
     void Frame1_Click();
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override; // Form_KeyPress
 
   private:

@@ -1,0 +1,37 @@
+// passer-rating-help: the calculator's help viewer off Windows, a program of its own so
+// that whatever a help file holds can never take the calculator down. The calculator
+// starts it and does not wait; when a viewer already runs, this one hands its command on.
+
+#include "platform/helpviewer/help_command.h"
+#include "platform/helpviewer/help_viewer.h"
+#include "platform/helpviewer/viewer_channel.h"
+#include "platform/shell.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const auto command = help::commandFromArguments(QCoreApplication::arguments());
+    if (!command) {
+        std::fputs("usage: passer-rating-help --contents FILE TOPIC\n"
+                   "       passer-rating-help --index FILE KEYWORD\n",
+                   stderr);
+        return 2;
+    }
+    if (help::ViewerChannel::handOver(*command)) {
+        return 0;
+    }
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/passer-rating.png")));
+    const auto shell = platform::createShell();
+    help::HelpViewer viewer(*shell);
+    help::ViewerChannel channel([&viewer](const help::HelpCommand& next) { viewer.run(next); });
+    if (!channel.listen() && help::ViewerChannel::handOver(*command)) {
+        return 0; // another viewer started at the same moment and took the name
+    }
+    viewer.run(*command);
+    return QApplication::exec();
+}
