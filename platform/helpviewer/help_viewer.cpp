@@ -267,6 +267,11 @@ void HelpViewer::showTopic(const QString& local)
         showProblem(std::get<QString>(bytes));
         return;
     }
+    // A damaged file can decompress into anything; no page of text holds a NUL.
+    if (std::get<QByteArray>(bytes).contains('\0')) {
+        showProblem(tr("The topic %1 is damaged in the help file.").arg(path));
+        return;
+    }
     m_problem.clear();
     m_topic = insidePath(path);
     m_browser->setSource(topicUrl(m_topic), QTextDocument::HtmlResource);

@@ -66,10 +66,6 @@ class StartupTest : public QObject {
     void splashNoticeFollowsTheClock();
     void splashTimerIsPreciseSingleShot();
     void splashHandsOverInOrder();
-    void splashCharacterKeyEndsProgram_data();
-    void splashCharacterKeyEndsProgram();
-    void splashIgnoresKeysWithoutCharacter();
-    void splashFrameClickEndsProgram();
     void splashLabelAndLogoClicksDoNothing();
 
     void aboutLooksAsDesigned();
@@ -218,48 +214,9 @@ void StartupTest::splashHandsOverInOrder()
     QVERIFY(timer.isNull());
 }
 
-void StartupTest::splashCharacterKeyEndsProgram_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("letter") << int(Qt::Key_A);
-    QTest::newRow("digit") << int(Qt::Key_7);
-    QTest::newRow("space") << int(Qt::Key_Space);
-    QTest::newRow("enter") << int(Qt::Key_Return);
-    QTest::newRow("escape") << int(Qt::Key_Escape);
-    QTest::newRow("backspace") << int(Qt::Key_Backspace);
-}
 
-void StartupTest::splashCharacterKeyEndsProgram()
-{
-    QFETCH(int, key);
-    const auto splash = openSplash();
-    QTest::keyClick(splash->window.data(), Qt::Key(key));
-    QCOMPARE(splash->ends, 1);
-    QCOMPARE(splash->handOvers, 0);
-    destroyClosedWindows();
-    QVERIFY(splash->window.isNull()); // and its timer with it: no hand-over can follow
-}
 
-void StartupTest::splashIgnoresKeysWithoutCharacter()
-{
-    const auto splash = openSplash();
-    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_F5, Qt::Key_Shift, Qt::Key_Home}) {
-        QTest::keyClick(splash->window.data(), key);
-    }
-    QCOMPARE(splash->ends, 0);
-    QVERIFY(splash->window->isVisible());
-    splash->window->close();
-}
 
-void StartupTest::splashFrameClickEndsProgram()
-{
-    const auto splash = openSplash();
-    QWidget* frame = splash->window->findChild<QGroupBox*>("Frame1");
-    QTest::mouseClick(frame, Qt::LeftButton, {}, QPoint(frame->width() - 5, 5)); // bare corner
-    QCOMPARE(splash->ends, 1);
-    destroyClosedWindows();
-    QVERIFY(splash->window.isNull());
-}
 
 void StartupTest::splashLabelAndLogoClicksDoNothing()
 {
@@ -333,8 +290,6 @@ void StartupTest::aboutCloses_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("OK clicked") << "click";
-    QTest::newRow("Enter") << "enter";
-    QTest::newRow("Esc") << "escape";
     QTest::newRow("close box") << "close";
 }
 
@@ -349,10 +304,6 @@ void StartupTest::aboutCloses()
         opened = modal;
         if (how == "click") {
             QTest::mouseClick(modal->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        } else if (how == "enter") {
-            QTest::keyClick(modal, Qt::Key_Return);
-        } else if (how == "escape") {
-            QTest::keyClick(modal, Qt::Key_Escape);
         } else {
             modal->close();
         }

@@ -1,0 +1,41 @@
+import os
+import shutil
+
+import pytest
+
+from desktop import Desktop, Program
+
+BUILD = os.environ.get("PASSER_RATING", "build/ci/app/passer-rating")
+
+
+@pytest.fixture(scope="session", params=["openbox", "icewm"])
+def desktop(request):
+    started = Desktop(request.param)
+    yield started
+    started.stop()
+
+
+@pytest.fixture
+def start(desktop):
+    """Starts the calculator, the built one or a copy in another folder; ends it after."""
+    started = []
+
+    def starter(path=BUILD):
+        program = Program(desktop, os.path.abspath(path))
+        started.append(program)
+        return program
+
+    yield starter
+    for program in started:
+        program.stop()
+
+
+@pytest.fixture
+def program_copy(tmp_path):
+    """The calculator and its help viewer copied into a folder of their own, with an empty
+    Help folder, so a test can put what it likes in the help file's place."""
+    folder = tmp_path / "program"
+    (folder / "Help").mkdir(parents=True)
+    for name in ("passer-rating", "passer-rating-help"):
+        shutil.copy2(os.path.join(os.path.dirname(BUILD), name), folder / name)
+    return folder

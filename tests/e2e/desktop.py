@@ -1,0 +1,208 @@
+"""A real desktop for the end-to-end tests: Xvfb on a free display, a window manager,
+and the accessibility bus. Input goes through the X server (XTest, by xdotool); what the
+tests read is what a user or a screen reader gets: window titles and geometry, the
+clipboard, and the accessibility tree over AT-SPI."""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+import pyatspi
+
+TITLE = "Morvalenite Passer Rating Calculator"
+
+# Title-bar fonts set for both window managers, so a test can tell how wide a caption
+# is drawn.
+TITLE_FONT_FILE = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+TITLE_FONT_POINTS = 10
+
+OPENBOX_RC = f"""<?xml version="1.0"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <focus><focusNew>yes</focusNew></focus>
+  <placement><policy>Smart</policy><center>yes</center></placement>
+  <theme>
+    <font place="ActiveWindow"><name>DejaVu Sans</name><size>{TITLE_FONT_POINTS}</size><weight>bold</weight></font>
+    <font place="InactiveWindow"><name>DejaVu Sans</name><size>{TITLE_FONT_POINTS}</size><weight>bold</weight></font>
+  </theme>
+</openbox_config>
+"""
+
+ICEWM_PREFERENCES = f"""TitleFontNameXft="DejaVu Sans:size={TITLE_FONT_POINTS}:bold"
+ActiveTitleFontNameXft="DejaVu Sans:size={TITLE_FONT_POINTS}:bold"
+ShowTaskBar=0
+"""
+
+
+def wait_for(condition, timeout=5.0, what="the condition"):
+    """Polls until `condition` returns something true, and returns it."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.05)
+
+
+class Desktop:
+    """Xvfb, a window manager and the accessibility bus, until stop()."""
+
+    def __init__(self, window_manager):
+        self.window_manager = window_manager
+        self.folder = tempfile.mkdtemp(prefix="e2e-")
+        self.processes = []
+        read, write = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            self.display = ":" + pipe.readline().strip()
+        self.processes.append(xvfb)
+        self.env = dict(os.environ, DISPLAY=self.display, HOME=self.folder,
+                        XDG_RUNTIME_DIR=self.folder, QT_QPA_PLATFORM="xcb",
+                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_ALL="C.UTF-8")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.processes.append(subprocess.Popen(
+            self._window_manager_command(), env=self.env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        wait_for(self._manager_ready, what=f"{window_manager} to manage the screen")
+
+    def _window_manager_command(self):
+        if self.window_manager == "openbox":
+            rc = os.path.join(self.folder, "rc.xml")
+            with open(rc, "w", encoding="utf-8") as file:
+                file.write(OPENBOX_RC)
+            return ["openbox", "--config-file", rc]
+        preferences = os.path.join(self.folder, ".icewm")
+        os.makedirs(preferences)
+        with open(os.path.join(preferences, "preferences"), "w", encoding="utf-8") as file:
+            file.write(ICEWM_PREFERENCES)
+        self.env["ICEWM_PRIVCFG"] = preferences
+        return ["icewm"]
+
+    def _manager_ready(self):
+        # An EWMH window manager announces itself on the root window.
+        result = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                capture_output=True, text=True, check=False)
+        return "window id" in result.stdout
+
+    def stop(self):
+        for process in reversed(self.processes):
+            process.terminate()
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    # Input, through the X server.
+    def xdotool(self, *arguments):
+        result = subprocess.run(["xdotool", *arguments], env=self.env, capture_output=True,
+                                text=True, check=False)
+        return result.stdout.strip()
+
+    def key(self, *keys):
+        for key in keys:
+            self.xdotool("key", key)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "15", text)
+
+    def click(self, x, y):
+        self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+
+    def drag(self, start, end):
+        self.xdotool("mousemove", "--sync", str(start[0]), str(start[1]), "mousedown", "1")
+        self.xdotool("mousemove", "--sync", str(end[0]), str(end[1]), "mouseup", "1")
+
+    # What a user sees.
+    def windows(self, title):
+        """The visible windows whose title matches the regular expression `title`."""
+        found = self.xdotool("search", "--onlyvisible", "--name", title)
+        return found.split() if found else []
+
+    def property(self, window, name):
+        return subprocess.run(["xprop", "-id", window, name], env=self.env, capture_output=True,
+                              text=True, check=False).stdout
+
+    def focused_title(self):
+        return self.xdotool("getwindowfocus", "getwindowname")
+
+    def geometry(self, window):
+        """The window's client area: x, y, width, height."""
+        values = dict(line.split("=") for line in
+                      self.xdotool("getwindowgeometry", "--shell", window).splitlines())
+        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def clipboard(self):
+        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
+                                capture_output=True, text=True, check=False, timeout=5)
+        return result.stdout
+
+
+class Program:
+    """A started program, its accessibility tree, and an end to it."""
+
+    def __init__(self, desktop, path):
+        self.desktop = desktop
+        self.path = path
+        self.process = subprocess.Popen([path], env=desktop.env, start_new_session=True,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def ended(self, timeout=3.0):
+        """Whether the program ends by itself within `timeout` seconds."""
+        try:
+            self.process.wait(timeout=timeout)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    def stop(self):
+        if self.running():
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait()
+        # The help viewer is started detached, in a session of its own.
+        subprocess.run(["pkill", "-KILL", "-f", os.path.dirname(self.path) + "/passer-rating-help"],
+                       check=False)
+
+    # The accessibility tree.
+    def application(self, pid=None):
+        pid = pid or self.process.pid
+        for application in pyatspi.Registry.getDesktop(0):
+            if application is not None and application.get_process_id() == pid:
+                return application
+        return None
+
+    def find(self, role, name=None, root=None):
+        """The first accessible with `role` (and `name`), depth first."""
+        root = root or wait_for(self.application, what="the program's accessibility tree")
+        return pyatspi.findDescendant(
+            root, lambda a: a.getRoleName() == role and (name is None or a.name == name))
+
+    def field(self, name):
+        return self.find("text", name)
+
+    def text(self, name):
+        field = self.field(name)
+        return field.queryText().getText(0, -1) if field else None
+
+    def centre(self, accessible):
+        box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return box.x + box.width // 2, box.y + box.height // 2
+
+    def calculator(self, activate=False):
+        """Waits for the splash window's hand-over and for the calculator to have the
+        focus, asked for through the window manager when `activate`; returns its window."""
+        window = wait_for(lambda: self.desktop.windows(f"^{TITLE}$"), what="the calculator")[0]
+        if activate:
+            self.desktop.xdotool("windowactivate", "--sync", window)
+        wait_for(lambda: self.desktop.focused_title() == TITLE, what="the calculator's focus")
+        return window

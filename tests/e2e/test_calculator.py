@@ -1,0 +1,156 @@
+"""The calculator as a user meets it: the splash window, typing, Enter and Esc, message
+boxes, the About window and the ways out."""
+
+import pyatspi
+import pytest
+from PIL import ImageFont
+
+from desktop import TITLE, TITLE_FONT_FILE, TITLE_FONT_POINTS, wait_for
+
+
+def splashes(desktop):
+    """The visible splash windows, known by their type: they have no caption."""
+    return [window for window in desktop.xdotool("search", "--onlyvisible", "--class",
+                                                 "passer-rating").split()
+            if "_NET_WM_WINDOW_TYPE_SPLASH" in desktop.property(window, "_NET_WM_WINDOW_TYPE")]
+
+
+def splash_with_focus(desktop):
+    """Waits for the splash window and for it to hold the keyboard focus, unclicked."""
+    window = wait_for(lambda: splashes(desktop), what="the splash window")[0]
+    wait_for(lambda: desktop.xdotool("getwindowfocus") == window, what="the splash's focus")
+    return window
+
+
+def enter_totals(desktop, completions, attempts, yards, touchdowns, interceptions):
+    """Types the totals into the five fields in tab order, from the first field."""
+    for total in (completions, attempts, yards, touchdowns):
+        desktop.type(total)
+        desktop.key("Tab")
+    desktop.type(interceptions)
+
+
+@pytest.mark.parametrize("key", ["q", "space", "Escape"])
+def test_a_character_key_on_the_splash_ends_the_program(desktop, start, key):
+    program = start()
+    splash_with_focus(desktop)
+    desktop.key(key)
+    assert program.ended()
+    assert not desktop.windows(f"^{TITLE}$")
+
+
+def test_a_click_on_the_splash_frame_ends_the_program(desktop, start):
+    program = start()
+    x, y, width, _ = desktop.geometry(splash_with_focus(desktop))
+    desktop.click(x + width - 16, y + 150)  # the frame's bare right edge, beside the labels
+    assert program.ended()
+
+
+def test_keys_without_a_character_leave_the_splash_to_hand_over(desktop, start):
+    program = start()
+    splash_with_focus(desktop)
+    desktop.key("Tab", "Delete", "Left", "F5", "shift")
+    assert not program.ended(timeout=0.5)
+    program.calculator()
+    assert not splashes(desktop)
+    assert program.find("text", "Pass Completions").getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def test_a_typed_calculation_with_enter(desktop, start):
+    program = start()
+    program.calculator()
+    enter_totals(desktop, "21", "34", "285", "1", "1")
+    desktop.key("Return")
+    wait_for(lambda: program.text("Passer Rating") == "86", what="the rating 86")
+
+
+def test_a_long_college_rating_shows_its_start_and_copies_whole(desktop, start):
+    program = start()
+    program.calculator()
+    desktop.key("alt+n", "alt+c")  # the college formula, then back to the first field
+    enter_totals(desktop, "16", "28", "210", "2", "2")
+    desktop.key("ctrl+l")
+    rating = program.field("Passer Rating")
+    wait_for(lambda: rating.queryText().getText(0, -1) == "129.428571428571",
+             what="the college rating")
+    assert rating.queryText().caretOffset == 0  # the field shows the text from its start
+    desktop.click(*program.centre(rating))
+    desktop.key("ctrl+a", "ctrl+c")
+    assert wait_for(desktop.clipboard, what="the clipboard") == "129.428571428571"
+
+
+def test_a_message_box_names_the_rule_and_keeps_the_rating(desktop, start):
+    program = start()
+    program.calculator()
+    enter_totals(desktop, "21", "34", "285", "1", "1")
+    desktop.key("Return")
+    wait_for(lambda: program.text("Passer Rating") == "86", what="the first rating")
+    desktop.key("shift+Tab", "shift+Tab", "shift+Tab")  # back to the attempts field
+    desktop.type("20")
+    desktop.key("Return")
+
+    box = wait_for(lambda: program.find("alert"), what="the message box")
+    assert box.name == TITLE
+    assert program.find("label", "Completions cannot exceed Attempts.", root=box)
+    assert desktop.focused_title() == TITLE
+    # Wide enough for the window manager to draw the whole caption with its buttons.
+    window = desktop.xdotool("getwindowfocus")
+    caption = ImageFont.truetype(TITLE_FONT_FILE, round(TITLE_FONT_POINTS * 96 / 72))
+    assert desktop.geometry(window)[2] >= caption.getlength(TITLE) + 80
+
+    desktop.key("Return")  # OK
+    wait_for(lambda: program.find("alert") is None, what="the message box to close")
+    assert program.text("Passer Rating") == "86"
+    assert program.text("Pass Attempts") == "20"
+    # The field gets the focus back with its window, which is no reason to select it.
+    assert program.field("Pass Attempts").queryText().getNSelections() == 0
+
+
+def test_esc_clears_every_field(desktop, start):
+    program = start()
+    program.calculator()
+    enter_totals(desktop, "21", "34", "285", "1", "1")
+    desktop.key("Return")
+    wait_for(lambda: program.text("Passer Rating") == "86", what="the rating")
+    desktop.key("Escape")
+    names = ["Pass Completions", "Pass Attempts", "Passing Yards", "Touchdowns", "Interceptions",
+             "Passer Rating"]
+    wait_for(lambda: all(program.text(name) == "" for name in names), what="empty fields")
+
+
+def test_a_click_selects_the_whole_field_and_a_drag_then_selects_part(desktop, start):
+    program = start()
+    program.calculator()
+    enter_totals(desktop, "", "", "250", "", "")  # the cursor ends in the interceptions field
+    yards = program.field("Passing Yards")
+    desktop.click(*program.centre(yards))
+    desktop.type("3")
+    wait_for(lambda: program.text("Passing Yards") == "3", what="the yards to read 3")
+
+    desktop.type("1234567")
+    box = yards.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    middle_y = box.y + box.height // 2
+    desktop.drag((box.x + 4, middle_y), (box.x + box.width // 2, middle_y))
+    start_offset, end_offset = yards.queryText().getSelection(0)
+    assert start_offset == 0 and 0 < end_offset < 8
+
+
+def test_about_opens_and_closes_with_enter_and_esc(desktop, start):
+    program = start()
+    program.calculator()
+    for closing_key in ("Return", "Escape"):
+        desktop.key("alt+h")
+        desktop.key("a")
+        wait_for(lambda: desktop.focused_title() == f"About {TITLE}", what="the About window")
+        desktop.key(closing_key)
+        wait_for(lambda: desktop.focused_title() == TITLE, what="the calculator again")
+        assert not desktop.windows(f"^About {TITLE}$")
+
+
+@pytest.mark.parametrize("keys", ["F3", "alt+F4"])
+def test_exit_keys_end_the_program_at_once(desktop, start, keys):
+    program = start()
+    program.calculator()
+    desktop.type("250")
+    desktop.key(keys)
+    assert program.ended()
