@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder, checks its dependencies and
-# contents, then (as root) installs it, starts the installed calculator and removes it.
+# contents, runs lintian on it (any error or warning fails), then (as root) installs it,
+# starts the installed calculator and removes it.
 # Usage: tools/check-package.sh BUILD_FOLDER
 set -euo pipefail
 build=${1:?usage: check-package.sh BUILD_FOLDER}
@@ -12,12 +13,15 @@ echo "built $deb"
 
 fail() { echo "package check: $*"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libchm1 libxml2 libstdc++6 fonts-comic-neue; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libchm1 libxml2 libstdc++6 \
+    fonts-comic-neue; do
     grep -q "$needed" <<<"$depends" || fail "no dependency on $needed in: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
 id=com.example.morvalenite.PasserRating
 for path in ./usr/bin/passer-rating ./usr/libexec/passer-rating/passer-rating \
+    ./usr/libexec/passer-rating/passer-rating-help ./usr/share/man/man6/passer-rating.6.gz \
+    ./usr/share/doc/passer-rating/copyright ./usr/share/doc/passer-rating/changelog.gz \
     "./usr/libexec/passer-rating/Help/Morvalenite Passer Rating Calculator Help.chm" \
     "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
@@ -25,6 +29,11 @@ for path in ./usr/bin/passer-rating ./usr/libexec/passer-rating/passer-rating \
     grep -qF "$path" <<<"$contents" || fail "$path is missing"
 done
 echo "dependencies: $depends"
+if ! report=$(lintian --fail-on error,warning "$deb" 2>&1); then
+    printf '%s\n' "$report"
+    fail "lintian reports errors or warnings"
+fi
+echo "lintian: no errors, no warnings"
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "not root: the package is not installed"

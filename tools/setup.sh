@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs every Debian package that the build, the tests and the program need when one
-# is missing, then configures and builds the given CMake preset.
-# Usage: tools/setup.sh PRESET
+# Installs the Debian packages that are missing, then configures and builds the project
+# in build/ci. "run" needs only what builds and runs the calculator; "test" adds
+# everything the tests, the lint, the package check, fuzzing and .ci/run use. Both share
+# one build folder, so neither rebuilds what the other built.
+# Usage: tools/setup.sh run|test
 set -euo pipefail
-
-preset=${1:?usage: tools/setup.sh PRESET}
+what=${1:?usage: tools/setup.sh run|test}
 cd "$(dirname "$0")/.."
 
 packages=(
@@ -12,15 +13,31 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libqt6gui6 qt6-qpa-plugins libgl-dev
     fp-utils libchm-dev libxml2-dev
-    # the tests, benchmarks and fuzzing
-    libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format clang-tidy
-    xvfb xauth strace desktop-file-utils appstream libx11-dev
-    # the package
-    dpkg-dev
-    # the windows' face
-    fonts-comic-neue
+    # the windows' face, and a virtual display where there is none
+    fonts-comic-neue xvfb xauth
 )
+if [ "$what" = test ]; then
+    packages+=(
+        # unit tests, benchmarks, fuzzing, sanitizers, lint
+        libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+        clang-tidy git strace desktop-file-utils appstream libx11-dev
+        # the end-to-end suite: a real X server, two window managers, XTest input,
+        # the clipboard and the accessibility tree
+        openbox icewm xdotool xclip x11-utils procps dbus-daemon at-spi2-core
+        python3-pytest python3-pyatspi python3-pil fonts-dejavu-core
+        # the Debian package and its check
+        dpkg-dev file lintian
+        # the Windows files, compiled with the cross compiler
+        g++-mingw-w64-x86-64-win32
+    )
+fi
 bash tools/install-packages.sh "${packages[@]}"
 
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+tests=OFF
+[ "$what" = test ] && tests=ON
+cmake --preset ci -DPR_BUILD_TESTS=$tests -DPR_BUILD_BENCH=$tests >/dev/null
+if [ "$what" = test ]; then
+    cmake --build --preset ci
+else
+    cmake --build --preset ci --target passer-rating
+fi

@@ -14,17 +14,22 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    const auto command = help::commandFromArguments(QCoreApplication::arguments());
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const auto command = help::commandFromArguments(arguments);
     if (!command) {
         std::fputs("usage: passer-rating-help --contents FILE TOPIC\n"
                    "       passer-rating-help --index FILE KEYWORD\n",
                    stderr);
         return 2;
     }
+    // Handing on needs no window, so it comes before the connection to the display.
     if (help::ViewerChannel::handOver(*command)) {
         return 0;
     }
+    QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/passer-rating.png")));
     const auto shell = platform::createShell();
     help::HelpViewer viewer(*shell);

