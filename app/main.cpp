@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "identity/product.h"
 #include "ui/common/window_font.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/passer-rating.png")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.morvalenite.PasserRating"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(product::kAppId));
     ui::installFontSubstitutes();
 
     app::Program program;

@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/app_info.h"
+#include "identity/product.h"
 #include "ui/startup/about_window.h"
 #include "ui/startup/splash_window.h"
 
@@ -21,7 +21,7 @@ void Program::start()
     ui::SplashCommands commands;
     commands.handOver = [this] { showCalculator(); };
     commands.endProgram = endProgram;
-    auto* splash = new ui::SplashWindow(m_clock, std::move(commands), kVersionMajor, kVersionMinor);
+    auto* splash = new ui::SplashWindow(m_clock, std::move(commands), product::kVersionMajor, product::kVersionMinor);
     splash->show(); // destroys itself on closing
 }
 

@@ -5,8 +5,8 @@
 
 #include "platform/html_help.h"
 #include "platform/shell.h"
-#include "ui/common/clock.h"
 #include "ui/common/message_presenter.h"
+#include "ui/description/clock.h"
 #include "ui/main/main_window.h"
 
 #include <memory>
@@ -21,7 +21,7 @@ class Program {
   private:
     void showCalculator();
 
-    ui::SystemClock m_clock;
+    description::SystemClock m_clock;
     ui::MessageBoxPresenter m_messages;
     std::unique_ptr<platform::Shell> m_shell = platform::createShell();
     std::unique_ptr<platform::HtmlHelp> m_htmlHelp = platform::createHtmlHelp();

@@ -5,25 +5,26 @@
 
 #include "platform/html_help.h"
 
-#include <QCoreApplication>
 #include <QProcess>
+
+#include <climits>
+#include <unistd.h>
 
 namespace platform {
 namespace {
 
 class ViewerHtmlHelp final : public HtmlHelp {
   public:
-    void HtmlHelpA(QWidget* /*owner*/, const QString& file, unsigned command,
-                   const QString& data) override
+    void HtmlHelpA(WindowHandle /*owner*/, const std::string& file, unsigned command,
+                   const std::string& data) override
     {
         if (command != kDisplayToc && command != kDisplayIndex) {
             return;
         }
         const QString tab =
             command == kDisplayToc ? QStringLiteral("--contents") : QStringLiteral("--index");
-        QProcess::startDetached(QCoreApplication::applicationDirPath() +
-                                    QStringLiteral("/passer-rating-help"),
-                                {tab, file, data});
+        QProcess::startDetached(QString::fromStdString(programFolder() + "/passer-rating-help"),
+                                {tab, QString::fromStdString(file), QString::fromStdString(data)});
     }
 };
 
@@ -32,6 +33,17 @@ class ViewerHtmlHelp final : public HtmlHelp {
 std::unique_ptr<HtmlHelp> createHtmlHelp()
 {
     return std::make_unique<ViewerHtmlHelp>();
+}
+
+std::string programFolder()
+{
+    std::string path(PATH_MAX, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0) {
+        return ".";
+    }
+    path.resize(static_cast<std::size_t>(length));
+    return path.substr(0, path.rfind('/'));
 }
 
 } // namespace platform

@@ -2,8 +2,7 @@
 
 #include "platform/html_help.h"
 
-#include <QByteArray>
-#include <QWidget>
+#include "platform/windows_text.h"
 
 #include <windows.h>
 
@@ -14,29 +13,23 @@ using HtmlHelpAFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 class WindowsHtmlHelp final : public HtmlHelp {
   public:
-    void HtmlHelpA(QWidget* owner, const QString& file, unsigned command,
-                   const QString& data) override
+    void HtmlHelpA(WindowHandle owner, const std::string& file, unsigned command,
+                   const std::string& data) override
     {
         const HtmlHelpAFunction htmlHelp = function();
         if (htmlHelp == nullptr) {
             return; // no HTML Help on this system: nothing to show
         }
-        const HWND ownerWindow =
-            owner != nullptr ? reinterpret_cast<HWND>(owner->winId()) : nullptr;
-        const QByteArray ansiFile = file.toLocal8Bit();
-        if (command == kDisplayIndex) {
+        const auto ownerWindow = static_cast<HWND>(owner);
+        const std::string ansiFile = toAnsi(file);
+        const std::string ansiData = toAnsi(data);
+        if (command == kDisplayIndex && ansiData.empty()) {
             // The keyword is read through a pointer; a 32-bit zero is the empty keyword.
-            const QByteArray keyword = data.toLocal8Bit();
             static const DWORD emptyKeyword = 0;
-            const DWORD_PTR pointer = keyword.isEmpty()
-                                          ? reinterpret_cast<DWORD_PTR>(&emptyKeyword)
-                                          : reinterpret_cast<DWORD_PTR>(keyword.constData());
-            htmlHelp(ownerWindow, ansiFile.constData(), command, pointer);
+            htmlHelp(ownerWindow, ansiFile.c_str(), command, reinterpret_cast<DWORD_PTR>(&emptyKeyword));
             return;
         }
-        const QByteArray topic = data.toLocal8Bit();
-        htmlHelp(ownerWindow, ansiFile.constData(), command,
-                 reinterpret_cast<DWORD_PTR>(topic.constData()));
+        htmlHelp(ownerWindow, ansiFile.c_str(), command, reinterpret_cast<DWORD_PTR>(ansiData.c_str()));
     }
 
   private:
@@ -61,6 +54,20 @@ class WindowsHtmlHelp final : public HtmlHelp {
 std::unique_ptr<HtmlHelp> createHtmlHelp()
 {
     return std::make_unique<WindowsHtmlHelp>();
+}
+
+std::string programFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return toUtf8(path.substr(0, path.rfind(L'\\')));
 }
 
 } // namespace platform

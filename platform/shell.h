@@ -4,11 +4,10 @@
 // parameters, directory, show). On Windows this is shell32; elsewhere the desktop's
 // default handler for an address (xdg-open).
 
-#include <QString>
+#include "platform/html_help.h"
 
 #include <memory>
-
-class QWidget;
+#include <string>
 
 namespace platform {
 
@@ -23,15 +22,15 @@ class Shell {
     Shell& operator=(Shell&&) = delete;
     virtual ~Shell() = default;
 
-    // Starts the default action (a null operation) for `file` and does not wait. Its
-    // outcome is not returned: callers discard it.
-    virtual void ShellExecuteA(QWidget* owner, const char* operation, const QString& file,
+    // Starts the default action (a null operation) for `file` (UTF-8) and does not wait.
+    // Its outcome is not returned: callers discard it.
+    virtual void ShellExecuteA(WindowHandle owner, const char* operation, const std::string& file,
                                const char* parameters, const char* directory, int showCommand) = 0;
 };
 
 std::unique_ptr<Shell> createShell();
 
 // Opens a web address in the default browser. Callable from any window; keeps nothing.
-void HyperJump(Shell& shell, const QString& address);
+void HyperJump(Shell& shell, const std::string& address);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "platform/shell_unix.h"
 
-#include "app/app_info.h"
+#include "identity/product.h"
 
 #include <QMessageBox>
 #include <QProcess>
@@ -10,12 +10,12 @@
 namespace platform {
 namespace {
 
-void tellUser(const QString& address)
+void tellUser(const std::string& address)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(app::kTitle),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(product::kTitle),
                     QStringLiteral("No web browser could be started for this address. You can "
                                    "copy it into a browser yourself:\n\n%1")
-                        .arg(address),
+                        .arg(QString::fromStdString(address)),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -24,21 +24,21 @@ void tellUser(const QString& address)
 
 } // namespace
 
-DesktopShell::DesktopShell() : DesktopShell(QStringLiteral("xdg-open"), tellUser) {}
+DesktopShell::DesktopShell() : DesktopShell("xdg-open", tellUser) {}
 
-DesktopShell::DesktopShell(QString program, Notify notify)
+DesktopShell::DesktopShell(std::string program, Notify notify)
     : m_program(std::move(program)), m_notify(std::move(notify))
 {
 }
 
-void DesktopShell::ShellExecuteA(QWidget* /*owner*/, const char* /*operation*/, const QString& file,
+void DesktopShell::ShellExecuteA(WindowHandle /*owner*/, const char* /*operation*/, const std::string& file,
                                  const char* /*parameters*/, const char* /*directory*/,
                                  int /*showCommand*/)
 {
     // Nobody waits for the handler: its outcome arrives later, if it fails at all.
     auto* process = new QProcess;
-    process->setProgram(m_program);
-    process->setArguments({file});
+    process->setProgram(QString::fromStdString(m_program));
+    process->setArguments({QString::fromStdString(file)});
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());

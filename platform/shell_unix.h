@@ -2,9 +2,8 @@
 
 #include "platform/shell.h"
 
-#include <QStringList>
-
 #include <functional>
+#include <string>
 
 namespace platform {
 
@@ -13,16 +12,16 @@ namespace platform {
 // it can be copied into a browser by hand.
 class DesktopShell final : public Shell {
   public:
-    using Notify = std::function<void(const QString& address)>;
+    using Notify = std::function<void(const std::string& address)>;
 
     DesktopShell();
-    DesktopShell(QString program, Notify notify);
+    DesktopShell(std::string program, Notify notify);
 
-    void ShellExecuteA(QWidget* owner, const char* operation, const QString& file,
+    void ShellExecuteA(WindowHandle owner, const char* operation, const std::string& file,
                        const char* parameters, const char* directory, int showCommand) override;
 
   private:
-    QString m_program;
+    std::string m_program;
     Notify m_notify;
 };
 

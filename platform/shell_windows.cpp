@@ -2,8 +2,7 @@
 
 #include "platform/shell.h"
 
-#include <QByteArray>
-#include <QWidget>
+#include "platform/windows_text.h"
 
 #include <windows.h>
 
@@ -14,14 +13,11 @@ namespace {
 
 class WindowsShell final : public Shell {
   public:
-    void ShellExecuteA(QWidget* owner, const char* operation, const QString& file,
+    void ShellExecuteA(WindowHandle owner, const char* operation, const std::string& file,
                        const char* parameters, const char* directory, int showCommand) override
     {
         // The ANSI entry point: the address in the system's code page.
-        const QByteArray ansiFile = file.toLocal8Bit();
-        const HWND ownerWindow =
-            owner != nullptr ? reinterpret_cast<HWND>(owner->winId()) : nullptr;
-        ::ShellExecuteA(ownerWindow, operation, ansiFile.constData(), parameters, directory,
+        ::ShellExecuteA(static_cast<HWND>(owner), operation, toAnsi(file).c_str(), parameters, directory,
                         showCommand);
     }
 };

@@ -6,6 +6,7 @@
 set -euo pipefail
 build=${1:?usage: check-package.sh BUILD_FOLDER}
 cd "$build"
+source identity/product.sh
 rm -f passer-rating_*.deb
 cpack -G DEB >/dev/null
 deb=$(ls passer-rating_*.deb)
@@ -18,11 +19,11 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libchm1 libxm
     grep -q "$needed" <<<"$depends" || fail "no dependency on $needed in: $depends"
 done
 contents=$(dpkg-deb -c "$deb")
-id=com.example.morvalenite.PasserRating
+id=$PR_APP_ID
 for path in ./usr/bin/passer-rating ./usr/libexec/passer-rating/passer-rating \
     ./usr/libexec/passer-rating/passer-rating-help ./usr/share/man/man6/passer-rating.6.gz \
     ./usr/share/doc/passer-rating/copyright ./usr/share/doc/passer-rating/changelog.gz \
-    "./usr/libexec/passer-rating/Help/Morvalenite Passer Rating Calculator Help.chm" \
+    "./usr/libexec/passer-rating/Help/$PR_HELP_FILE_NAME" \
     "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "./usr/share/icons/hicolor/"{16x16,32x32,48x48,64x64,128x128,256x256}"/apps/$id.png"; do
@@ -42,7 +43,7 @@ fi
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$deb" >/dev/null
 status=0
 QT_QPA_PLATFORM=offscreen timeout 4 /usr/bin/passer-rating >/dev/null 2>&1 || status=$?
-test -f "/usr/libexec/passer-rating/Help/Morvalenite Passer Rating Calculator Help.chm" ||
+test -f "/usr/libexec/passer-rating/Help/$PR_HELP_FILE_NAME" ||
     fail "installed help file missing"
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -q passer-rating >/dev/null
 # Still running when stopped: the splash window handed over and the calculator stayed.

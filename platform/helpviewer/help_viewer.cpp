@@ -239,7 +239,7 @@ void HelpViewer::openLink(const QUrl& link)
     const LinkTarget target = resolveLink(m_topic, link);
     switch (target.kind) {
     case LinkTarget::Kind::Web:
-        platform::HyperJump(m_shell, link.toString());
+        platform::HyperJump(m_shell, link.toString().toStdString());
         return;
     case LinkTarget::Kind::Anchor:
         m_browser->scrollToAnchor(target.fragment);

@@ -6,7 +6,8 @@
 #include "platform/html_help.h"
 #include "platform/shell.h"
 #include "platform/shell_unix.h"
-#include "recording_presenter.h"
+#include "doubles.h"
+#include "identity/product.h"
 #include "ui/main/main_window.h"
 
 #include <QDir>
@@ -27,36 +28,6 @@ namespace {
 
 const QString kHelpFile = QStringLiteral(PR_TEST_HELP_FILE);
 
-struct HelpCall {
-    QWidget* owner;
-    QString file;
-    unsigned command;
-    QString data;
-};
-
-class RecordingHtmlHelp final : public platform::HtmlHelp {
-  public:
-    void HtmlHelpA(QWidget* owner, const QString& file, unsigned command,
-                   const QString& data) override
-    {
-        calls.append({owner, file, command, data});
-    }
-    QList<HelpCall> calls;
-};
-
-class RecordingShell final : public platform::Shell {
-  public:
-    void ShellExecuteA(QWidget* owner, const char* operation, const QString& file,
-                       const char* parameters, const char* directory, int showCommand) override
-    {
-        QVERIFY(owner == nullptr && operation == nullptr && parameters == nullptr &&
-                directory == nullptr);
-        QCOMPARE(showCommand, 1);
-        files.append(file);
-    }
-    QStringList files;
-};
-
 } // namespace
 
 class HelpTest : public QObject {
@@ -64,7 +35,6 @@ class HelpTest : public QObject {
 
   private slots:
     void helpMenuCommandsPassTheirArguments();
-    void helpPathIgnoresTheCurrentDirectory();
 
     void viewerShowsContentsAtTheTopic();
     void viewerShowsIndexInReadingOrder();
@@ -97,8 +67,8 @@ void HelpTest::helpMenuCommandsPassTheirArguments()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.findChild<QLineEdit*>("txtYards")->setText(QStringLiteral("250"));
 
-    const QString path = QCoreApplication::applicationDirPath() +
-                         QStringLiteral("/Help/Morvalenite Passer Rating Calculator Help.chm");
+    const std::string path =
+        QCoreApplication::applicationDirPath().toStdString() + "/Help/" + product::kHelpFileName;
     QTest::keyClick(&window, Qt::Key_F1);
     window.findChild<QAction*>("mnuContents")->trigger();
     window.findChild<QAction*>("mnuIndex")->trigger();
@@ -107,31 +77,20 @@ void HelpTest::helpMenuCommandsPassTheirArguments()
         QCOMPARE(help.calls[i].owner, nullptr);
         QCOMPARE(help.calls[i].file, path);
         QCOMPARE(help.calls[i].command, platform::kDisplayToc);
-        QCOMPARE(help.calls[i].data, QStringLiteral("Welcome.htm"));
+        QCOMPARE(help.calls[i].data, std::string("Welcome.htm"));
     }
     QCOMPARE(help.calls[2].file, path);
     QCOMPARE(help.calls[2].command, platform::kDisplayIndex);
-    QVERIFY(help.calls[2].data.isEmpty());
+    QVERIFY(help.calls[2].data.empty());
 
     window.findChild<QAction*>("mnuMorvalenite")->trigger();
-    QCOMPARE(shell.files, QStringList{QString::fromLatin1(ui::kHomePage)});
+    QCOMPARE(shell.files, QStringList{QString::fromLatin1(product::kHomePage)});
     QVERIFY(QUrl(shell.files.front()).host().endsWith(QLatin1String("example.com")));
 
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(window.findChild<QLineEdit*>("txtYards")->text(), QStringLiteral("250"));
 }
 
-void HelpTest::helpPathIgnoresTheCurrentDirectory()
-{
-    const QString before = ui::helpFilePath();
-    QTemporaryDir elsewhere;
-    const QString current = QDir::currentPath();
-    QDir::setCurrent(elsewhere.path());
-    const QString after = ui::helpFilePath();
-    QDir::setCurrent(current);
-    QCOMPARE(after, before);
-    QVERIFY(before.startsWith(QCoreApplication::applicationDirPath() + "/Help/"));
-}
 
 void HelpTest::viewerShowsContentsAtTheTopic()
 {
@@ -388,8 +347,9 @@ void HelpTest::shellTellsUserWhenNothingOpensTheAddress()
     QFETCH(QString, program);
     QFETCH(bool, told);
     QStringList notices;
-    platform::DesktopShell shell(program, [&](const QString& address) { notices << address; });
-    platform::HyperJump(shell, QStringLiteral("https://www.example.com/morvalenite/"));
+    platform::DesktopShell shell(program.toStdString(),
+                                 [&](const std::string& address) { notices << QString::fromStdString(address); });
+    platform::HyperJump(shell, "https://www.example.com/morvalenite/");
     if (told) {
         QTRY_COMPARE(notices, QStringList{"https://www.example.com/morvalenite/"});
     } else {

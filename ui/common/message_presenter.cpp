@@ -1,6 +1,6 @@
 #include "ui/common/message_presenter.h"
 
-#include "app/app_info.h"
+#include "identity/product.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -32,7 +32,7 @@ void keepCaptionWhole(QMessageBox& box)
 
 void MessageBoxPresenter::showMessage(QWidget* owner, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(app::kTitle), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(product::kTitle), text, QMessageBox::Ok,
                     owner);
     box.setTextFormat(Qt::PlainText);
     keepCaptionWhole(box);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -11,10 +12,7 @@ namespace ui {
 class MessagePresenter {
   public:
     MessagePresenter() = default;
-    MessagePresenter(const MessagePresenter&) = delete;
-    MessagePresenter& operator=(const MessagePresenter&) = delete;
-    MessagePresenter(MessagePresenter&&) = delete;
-    MessagePresenter& operator=(MessagePresenter&&) = delete;
+    Q_DISABLE_COPY_MOVE(MessagePresenter)
     virtual ~MessagePresenter() = default;
 
     // Returns once the user has closed the message.

@@ -1,36 +1,30 @@
 #pragma once
 
+#include "ui/description/twips.h"
+
 #include <QRect>
 #include <QSize>
 
-// The windows are laid out in twips (1/1440 inch). At 96 pixels an inch a pixel is 15
-// twips, and every position of the layout is a multiple of 15, so each lands on a whole
-// device-independent pixel; Qt scales those for high-DPI screens.
+// The designed twips in Qt's device-independent pixels: 96 of them an inch, so 15 twips
+// each. Every position of the layout is a multiple of 15 and lands on a whole pixel; Qt
+// scales those for high-DPI screens.
 namespace ui {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kLogicalDotsPerInch = 96;
 
-constexpr int twips(int value)
+constexpr int pixels(int twips)
 {
-    return value / kTwipsPerPixel;
+    return description::toPixels(twips, kLogicalDotsPerInch);
 }
 
-// A rectangle given as Left, Top, Width, Height in twips.
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-
-    [[nodiscard]] QRect toPixels() const
-    {
-        return {twips(left), twips(top), twips(width), twips(height)};
-    }
-};
-
-constexpr QSize twipsSize(int width, int height)
+constexpr QRect toPixels(const description::TwipsRect& rect)
 {
-    return {twips(width), twips(height)};
+    return {pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height)};
+}
+
+constexpr QSize toPixels(const description::TwipsSize& size)
+{
+    return {pixels(size.width), pixels(size.height)};
 }
 
 } // namespace ui

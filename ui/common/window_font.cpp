@@ -8,12 +8,12 @@ void installFontSubstitutes()
 {
     // Substitutes serve only where the face itself is missing, so they can be set without
     // asking the font database first, which would load it before the first window.
-    QFont::insertSubstitutions(kWindowFontFamily, {"Comic Neue", "Sans Serif"});
+    QFont::insertSubstitutions(QString::fromLatin1(description::kWindowFontFamily), {"Comic Neue", "Sans Serif"});
 }
 
 QFont windowFont(qreal pointSize, bool bold)
 {
-    QFont font(kWindowFontFamily);
+    QFont font(QString::fromLatin1(description::kWindowFontFamily));
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);

@@ -1,27 +1,26 @@
 #pragma once
 
-// The calculator window. The five entry fields hold the texts of a passer's totals;
-// Calculate hands them with the chosen formula and the locale's decimal separator to
-// the engine, writes "0" into each empty field the engine read, and then shows either
-// the rating in txtPasserRating or one message through the message presenter. The
-// window keeps no other state: the engine decides everything about a rating.
+// The calculator window, built from the designed tables of ui/description. The five entry
+// fields hold the texts of a passer's totals; Calculate hands the window, as a
+// CalculatorView, to the shared calculate flow, which reads the texts, asks the engine,
+// writes "0" into each empty field read and shows either the rating in txtPasserRating or
+// one message through the message presenter. The window keeps no other state.
 
-#include "engine/rating.h"
+#include "ui/description/calculate_flow.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
-#include <string>
 
 class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace platform {
 class HtmlHelp;
 class Shell;
 } // namespace platform
-class QPushButton;
-class QRadioButton;
 
 namespace ui {
 
@@ -36,14 +35,7 @@ struct MainWindowCommands {
     platform::Shell* shell = nullptr;
 };
 
-// The maker's home page, which the web command opens.
-inline constexpr char kHomePage[] = "https://www.example.com/morvalenite/";
-
-// The help file: the folder of the running program file, "Help" and the file's name,
-// built anew on every call; the current directory plays no part.
-QString helpFilePath();
-
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private description::CalculatorView {
     Q_OBJECT
 
   public:
@@ -68,17 +60,25 @@ class MainWindow : public QMainWindow {
   private:
     void createControls(QWidget* clientArea);
     void createMenus();
-    [[nodiscard]] engine::Formula selectedFormula() const;
+
+    // What the calculate flow reads and writes.
+    [[nodiscard]] std::string entryText(engine::Field field) const override;
+    void setEntryText(engine::Field field, std::string_view text) override;
+    void setRatingText(std::string_view text) override;
+    [[nodiscard]] bool professionalSelected() const override;
+    [[nodiscard]] std::string decimalSeparator() const override;
+    void showMessage(std::string_view text) override;
 
     MessagePresenter& m_messages;
     MainWindowCommands m_commands;
-    std::string m_decimalSeparator;
+    std::string m_decimalSeparator; // the locale's, as the window opened
 
     std::array<EntryField*, engine::kFieldCount> m_entries{}; // indexed by engine::Field
     QLineEdit* m_rating = nullptr;
     QRadioButton* m_professional = nullptr;
     QPushButton* m_calculate = nullptr;
     QPushButton* m_reset = nullptr;
+    QPushButton* m_exit = nullptr;
 };
 
 } // namespace ui

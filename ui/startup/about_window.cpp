@@ -1,10 +1,10 @@
 #include "ui/startup/about_window.h"
 
-#include "app/app_info.h"
-#include "ui/common/clock.h"
+#include "ui/common/twips.h"
 #include "ui/common/window_font.h"
 #include "ui/common/window_placement.h"
-#include "ui/startup/notices.h"
+#include "ui/description/clock.h"
+#include "ui/description/texts.h"
 #include "ui/startup/window_parts.h"
 
 #include <QLabel>
@@ -13,19 +13,16 @@
 namespace ui {
 namespace {
 
-constexpr QSize kClientSize = twipsSize(7200, 4875);
-
-// One member of the etched separator Line1: a horizontal line from (x1, y) to x2, in twips.
-void addLine(QWidget* parent, int index, int x1, int x2, int y, int widthPixels,
-             const QColor& colour)
+// One member of the etched separator Line1.
+void addLine(QWidget* parent, const description::LineSpec& spec)
 {
     auto* line = new QWidget(parent);
     line->setObjectName("Line1");
-    line->setProperty("index", index);
-    line->setGeometry(twips(x1), twips(y), twips(x2) - twips(x1), widthPixels);
+    line->setProperty("index", spec.index);
+    line->setGeometry(pixels(spec.x1), pixels(spec.y), pixels(spec.x2) - pixels(spec.x1), spec.widthPixels);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, QColor(spec.grey, spec.grey, spec.grey));
     line->setPalette(palette);
 }
 
@@ -37,42 +34,33 @@ AboutWindow::AboutWindow(const Clock& clock, QWidget* owner)
 {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(app::kTitle));
+    setWindowTitle(QString::fromStdString(description::aboutCaption()));
     setFont(windowFont());
-    setFixedSize(kClientSize);
+    setFixedSize(toPixels(description::kAboutClientSize));
     setModal(true);
 
     // First in tab order, so it has the focus on opening. Enter presses it as the
     // default button; Esc rejects the dialog, which closes it just the same.
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");
-    ok->setGeometry(TwipsRect{5565, 4080, 1260, 585}.toPixels());
+    ok->setGeometry(toPixels(description::kAboutOk));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 
-    addLogo(this, "Image1", {120, 120, 3060, 3555});
-    const LabelRow labels[] = {
-        {"lblTitle", QString::fromUtf8(app::kCompanyName), {3240, 120, 3915, 720}, 20.25, true},
-        {"Label1", QStringLiteral("Passer Rating Calculator"), {3240, 960, 3855, 375}, 14.25, true},
-        {"lblVersion", QStringLiteral("Version 1.0"), {3240, 1560, 3885, 345}, 9.75, true},
-        {"lblWarning", legalWarning(), {3240, 2040, 3855, 1635}, kWindowFontPointSize, false, true},
-        {"lblCopyright",
-         copyrightNotice(2005),
-         {120, 3960, 5295, 285},
-         kWindowFontPointSize,
-         false},
-    };
-    for (const LabelRow& row : labels) {
-        addLabel(this, row);
+    addLogo(this, "Image1", description::kAboutLogo);
+    for (const description::LabelSpec& spec : description::kAboutLabels) {
+        QLabel* label = addLabel(this, spec);
+        if (spec.text == description::LabelText::Company) {
+            QPalette black = label->palette();
+            black.setColor(QPalette::WindowText, Qt::black);
+            label->setPalette(black);
+        } else if (spec.text == description::LabelText::Copyright) {
+            m_copyright = label;
+        }
     }
-    auto* title = findChild<QLabel*>("lblTitle");
-    QPalette black = title->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    title->setPalette(black);
-    findChild<QLabel*>("lblCopyright")->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    addLine(this, 1, 90, 7080, 3765, 1, QColor(128, 128, 128));
-    addLine(this, 0, 105, 7080, 3780, 2, Qt::white);
+    for (const description::LineSpec& spec : description::kAboutLines) {
+        addLine(this, spec);
+    }
 
     Form_Load(clock);
     ok->setFocus();
@@ -81,7 +69,7 @@ AboutWindow::AboutWindow(const Clock& clock, QWidget* owner)
 
 void AboutWindow::Form_Load(const Clock& clock)
 {
-    findChild<QLabel*>("lblCopyright")->setText(copyrightNotice(clock.today().year()));
+    m_copyright->setText(QString::fromStdString(description::copyrightNotice(clock.currentYear())));
 }
 
 void AboutWindow::cmdOK_Click()

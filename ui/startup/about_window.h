@@ -6,9 +6,15 @@
 
 #include <QDialog>
 
+class QLabel;
+
+namespace description {
+class Clock;
+} // namespace description
+
 namespace ui {
 
-class Clock;
+using description::Clock;
 
 class AboutWindow : public QDialog {
     Q_OBJECT
@@ -24,6 +30,8 @@ class AboutWindow : public QDialog {
 
   private:
     void Form_Load(const Clock& clock);
+
+    QLabel* m_copyright = nullptr;
 };
 
 } // namespace ui

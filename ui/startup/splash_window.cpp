@@ -1,10 +1,10 @@
 #include "ui/startup/splash_window.h"
 
-#include "app/app_info.h"
-#include "ui/common/clock.h"
+#include "ui/common/twips.h"
 #include "ui/common/window_font.h"
 #include "ui/common/window_placement.h"
-#include "ui/startup/notices.h"
+#include "ui/description/clock.h"
+#include "ui/description/texts.h"
 #include "ui/startup/window_parts.h"
 
 #include <QGroupBox>
@@ -17,9 +17,6 @@
 
 namespace ui {
 namespace {
-
-constexpr QSize kClientSize = twipsSize(7380, 4620);
-constexpr TwipsRect kFrameRect{150, 60, 7065, 4395};
 
 // The frame around everything: a click on its bare part closes the splash window.
 // Labels and the logo keep their clicks to themselves (they do not propagate).
@@ -65,41 +62,29 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
     setFrameStyle(QFrame::Panel | QFrame::Raised); // the fixed-dialog border
     setFont(windowFont());
     setFocusPolicy(Qt::StrongFocus); // no control takes the focus: the window sees every key
-    setFixedSize(kClientSize);
+    setFixedSize(toPixels(description::kSplashClientSize));
 
     // Counting starts now. A precise timer never fires early, as coarse ones may.
     m_timer->setObjectName("Timer1");
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
-    m_timer->setInterval(kDisplayMilliseconds);
+    m_timer->setInterval(description::kSplashMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
     m_timer->start();
 
     auto* frame = new ClickableFrame(this);
     frame->setObjectName("Frame1");
-    frame->setGeometry(kFrameRect.toPixels());
+    frame->setGeometry(toPixels(description::kSplashFrame));
     frame->onClick = [this] { Frame1_Click(); };
 
-    addLogo(frame, "imgLogo", {120, 240, 3060, 3555});
-    const QString company = QString::fromUtf8(app::kCompanyName);
-    const LabelRow labels[] = {
-        {"lblCompanyProduct", company, {3240, 120, 3675, 525}, 18, true},
-        {"lblProductName",
-         QStringLiteral("Passer Rating Calculator"),
-         {3360, 600, 3435, 2250},
-         27.75,
-         true,
-         true},
-        {"lblVersion", QStringLiteral("Version 1.0"), {3240, 3000, 3675, 345}, 12, true},
-        {"lblCopyright",
-         copyrightNotice(2005),
-         {3240, 3420, 3675, 285},
-         kWindowFontPointSize,
-         false},
-        {"lblWarning", legalWarning(), {120, 3840, 6825, 495}, 6.75, false, true},
-    };
-    for (const LabelRow& row : labels) {
-        addLabel(frame, row);
+    addLogo(frame, "imgLogo", description::kSplashLogo);
+    for (const description::LabelSpec& spec : description::kSplashLabels) {
+        QLabel* label = addLabel(frame, spec);
+        if (spec.text == description::LabelText::Version) {
+            m_version = label;
+        } else if (spec.text == description::LabelText::Copyright) {
+            m_copyright = label;
+        }
     }
 
     Form_Load(clock, versionMajor, versionMinor);
@@ -108,8 +93,8 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
 
 void SplashWindow::Form_Load(const Clock& clock, int versionMajor, int versionMinor)
 {
-    findChild<QLabel*>("lblVersion")->setText(versionText(versionMajor, versionMinor));
-    findChild<QLabel*>("lblCopyright")->setText(copyrightNotice(clock.today().year()));
+    m_version->setText(QString::fromStdString(description::versionText(versionMajor, versionMinor)));
+    m_copyright->setText(QString::fromStdString(description::copyrightNotice(clock.currentYear())));
 }
 
 void SplashWindow::Timer1_Timer()

@@ -10,12 +10,16 @@
 
 #include <functional>
 
-class QGroupBox;
+class QLabel;
 class QTimer;
+
+namespace description {
+class Clock;
+} // namespace description
 
 namespace ui {
 
-class Clock;
+using description::Clock;
 
 struct SplashCommands {
     std::function<void()> handOver;   // creates and shows the calculator window
@@ -26,8 +30,6 @@ class SplashWindow : public QFrame {
     Q_OBJECT
 
   public:
-    static constexpr int kDisplayMilliseconds = 2000;
-
     SplashWindow(const Clock& clock, SplashCommands commands, int versionMajor, int versionMinor,
                  QWidget* parent = nullptr);
 
@@ -45,6 +47,8 @@ class SplashWindow : public QFrame {
 
     SplashCommands m_commands;
     QTimer* m_timer = nullptr;
+    QLabel* m_version = nullptr;
+    QLabel* m_copyright = nullptr;
 };
 
 } // namespace ui

@@ -1,30 +1,32 @@
 #include "ui/startup/window_parts.h"
 
+#include "ui/common/twips.h"
 #include "ui/common/window_font.h"
+#include "ui/description/texts.h"
 
 #include <QLabel>
 #include <QPixmap>
 
 namespace ui {
 
-QLabel* addLabel(QWidget* parent, const LabelRow& row)
+QLabel* addLabel(QWidget* parent, const description::LabelSpec& spec)
 {
-    auto* label = new QLabel(row.text, parent);
-    label->setObjectName(row.name);
-    label->setGeometry(row.rect.toPixels());
-    label->setFont(windowFont(row.points, row.bold));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setWordWrap(row.wrap);
+    auto* label = new QLabel(QString::fromStdString(description::designText(spec.text)), parent);
+    label->setObjectName(spec.name);
+    label->setGeometry(toPixels(spec.rect));
+    label->setFont(windowFont(spec.points, spec.bold));
+    label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setWordWrap(spec.wrap);
     label->setTextFormat(Qt::PlainText);
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;
 }
 
-QLabel* addLogo(QWidget* parent, const char* name, TwipsRect rect)
+QLabel* addLogo(QWidget* parent, const char* name, description::TwipsRect rect)
 {
     auto* logo = new QLabel(parent);
     logo->setObjectName(name);
-    logo->setGeometry(rect.toPixels());
+    logo->setGeometry(toPixels(rect));
     logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
     logo->setAlignment(Qt::AlignCenter);
     logo->setFrameShape(QFrame::Box);

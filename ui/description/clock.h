@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QDate>
+namespace description {
 
-namespace ui {
-
-// Today's local date; windows that show the year are given one, so tests can set it.
+// The year of today's local date. The windows that show it are given a clock, so tests
+// can set the year.
 class Clock {
   public:
     Clock() = default;
@@ -14,12 +13,12 @@ class Clock {
     Clock& operator=(Clock&&) = delete;
     virtual ~Clock() = default;
 
-    [[nodiscard]] virtual QDate today() const = 0;
+    [[nodiscard]] virtual int currentYear() const = 0;
 };
 
 class SystemClock final : public Clock {
   public:
-    [[nodiscard]] QDate today() const override { return QDate::currentDate(); }
+    [[nodiscard]] int currentYear() const override;
 };
 
-} // namespace ui
+} // namespace description

@@ -1,0 +1,31 @@
+#include "ui/description/calculate_flow.h"
+
+#include <array>
+
+namespace description {
+
+void calculate(CalculatorView& view)
+{
+    std::array<std::string, engine::kFieldCount> texts;
+    engine::FieldTexts views;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = view.entryText(static_cast<engine::Field>(i));
+        views[i] = texts[i];
+    }
+    const engine::Formula formula =
+        view.professionalSelected() ? engine::Formula::Professional : engine::Formula::College;
+    const engine::Calculation result = engine::calculate(views, formula, view.decimalSeparator());
+
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (result.readAsZero[i]) {
+            view.setEntryText(static_cast<engine::Field>(i), "0");
+        }
+    }
+    if (result.refusal) {
+        view.showMessage(engine::messageText(*result.refusal));
+        return;
+    }
+    view.setRatingText(result.rating.view());
+}
+
+} // namespace description

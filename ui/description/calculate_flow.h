@@ -1,0 +1,33 @@
+#pragma once
+
+// Calculate, between a window and the engine: read the five entry texts, rate them with
+// the chosen formula, write "0" into each empty field that was read, then show the rating
+// or the one message. Both front ends run it; they only read and write their controls.
+
+#include "engine/rating.h"
+
+#include <string>
+#include <string_view>
+
+namespace description {
+
+class CalculatorView {
+  public:
+    CalculatorView() = default;
+    CalculatorView(const CalculatorView&) = delete;
+    CalculatorView& operator=(const CalculatorView&) = delete;
+    CalculatorView(CalculatorView&&) = delete;
+    CalculatorView& operator=(CalculatorView&&) = delete;
+    virtual ~CalculatorView() = default;
+
+    [[nodiscard]] virtual std::string entryText(engine::Field field) const = 0; // UTF-8
+    virtual void setEntryText(engine::Field field, std::string_view text) = 0;
+    virtual void setRatingText(std::string_view text) = 0; // shown from its start
+    [[nodiscard]] virtual bool professionalSelected() const = 0;
+    [[nodiscard]] virtual std::string decimalSeparator() const = 0; // the user's locale's
+    virtual void showMessage(std::string_view text) = 0;            // returns once closed
+};
+
+void calculate(CalculatorView& view);
+
+} // namespace description
