@@ -2,68 +2,12 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace engine {
 namespace {
 
 constexpr std::size_t kMaxSeparatorBytes = 8;
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Sign, integer digits (0 below magnitude 1), then the separator and the fraction digits
-// when any remain.
-void writePositional(const SignificantDigits& number, std::string_view separator, NumberText& out)
-{
-    if (number.negative) {
-        out.push('-');
-    }
-    const auto digits = std::string_view(number.digits.data(), number.digits.size());
-    if (number.exponent < 0) {
-        out.push('0');
-        out.append(separator);
-        out.append('0', static_cast<std::size_t>(-number.exponent - 1));
-        out.append(digits.substr(0, static_cast<std::size_t>(number.count)));
-        return;
-    }
-    const int integerDigits = number.exponent + 1;
-    for (int i = 0; i < integerDigits; ++i) {
-        out.push(i < number.count ? digits[static_cast<std::size_t>(i)] : '0');
-    }
-    if (number.count > integerDigits) {
-        out.append(separator);
-        const auto first = static_cast<std::size_t>(integerDigits);
-        out.append(digits.substr(first, static_cast<std::size_t>(number.count) - first));
-    }
-}
-
-void writeExponentForm(const SignificantDigits& number, std::string_view separator, NumberText& out)
-{
-    if (number.negative) {
-        out.push('-');
-    }
-    out.push(number.digits[0]);
-    if (number.count > 1) {
-        out.append(separator);
-        out.append(
-            std::string_view(number.digits.data() + 1, static_cast<std::size_t>(number.count) - 1));
-    }
-    out.push('E');
-    out.push(number.exponent < 0 ? '-' : '+');
-    const int magnitude = std::abs(number.exponent);
-    if (magnitude < 10) {
-        out.push('0');
-    }
-    std::array<char, 4> exponent{};
-    const auto written =
-        std::to_chars(exponent.data(), exponent.data() + exponent.size(), magnitude);
-    out.append(
-        std::string_view(exponent.data(), static_cast<std::size_t>(written.ptr - exponent.data())));
-}
 
 } // namespace
 
@@ -108,66 +52,48 @@ NumberText numberText(double value, std::string_view decimalSeparator)
         decimalSeparator = ".";
     }
     NumberText text;
-    if (std::isnan(value)) {
-        text.append("NAN");
+    if (!std::isfinite(value)) {
+        text.append(std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF");
         return text;
     }
-    if (std::isinf(value)) {
-        text.append(value < 0 ? "-INF" : "INF");
-        return text;
+    if (value == 0) {
+        value = 0; // negative zero is written as 0
     }
-    const SignificantDigits number = significantDigits(value);
-    if (number.exponent >= -4 && number.exponent < kSignificantDigits) {
-        writePositional(number, decimalSeparator, text);
-    } else {
-        writeExponentForm(number, decimalSeparator, text);
+    // printf's %.15G, which to_chars writes in the general format, with a small "e".
+    std::array<char, 32> buffer{};
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, kSignificantDigits);
+    for (const char c : std::string_view(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()))) {
+        if (c == '.') {
+            text.append(decimalSeparator);
+        } else {
+            text.push(c == 'e' ? 'E' : c);
+        }
     }
     return text;
 }
 
 double leadingNumber(std::string_view text)
 {
-    std::size_t pos = 0;
-    const auto skipDigits = [&] {
-        const std::size_t start = pos;
-        while (pos < text.size() && isDigit(text[pos])) {
-            ++pos;
-        }
-        return pos - start;
-    };
-
     bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
     }
-    const std::size_t start = pos;
-    std::size_t digits = skipDigits();
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        digits += skipDigits();
-    }
-    if (digits == 0) {
+    // from_chars would also take a second minus sign and the words "inf" and "nan"; a
+    // number here starts with a digit, or a point and a digit.
+    const bool number =
+        !text.empty() && (isDigit(text[0]) || (text[0] == '.' && text.size() > 1 && isDigit(text[1])));
+    if (!number) {
         return 0.0;
     }
-    bool negativeExponent = false;
-    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
-        const std::size_t mark = pos;
-        ++pos;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negativeExponent = text[pos] == '-';
-            ++pos;
-        }
-        if (skipDigits() == 0) {
-            pos = mark; // a bare E is not part of the number
-            negativeExponent = false;
-        }
-    }
-
     double magnitude = 0.0;
-    const auto parsed = std::from_chars(text.data() + start, text.data() + pos, magnitude);
-    if (parsed.ec == std::errc::result_out_of_range) {
-        magnitude = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (error == std::errc::result_out_of_range) {
+        // Beyond a double: too small with a negative exponent, too large otherwise.
+        const std::string_view read(text.data(), static_cast<std::size_t>(end - text.data()));
+        const bool tiny = read.find("E-") != std::string_view::npos || read.find("e-") != std::string_view::npos;
+        magnitude = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -magnitude : magnitude;
 }

@@ -14,6 +14,11 @@ namespace engine {
 
 inline constexpr int kSignificantDigits = 15;
 
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // A double rounded to 15 significant digits: digits[0..count) with trailing zeros
 // removed, the first digit standing for 10^exponent. Zero is the single digit 0.
 struct SignificantDigits {

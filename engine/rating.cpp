@@ -2,6 +2,7 @@
 
 #include "engine/total.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace engine {
@@ -12,13 +13,7 @@ constexpr double kComponentCap = 2.375;
 // Below 0 becomes 0; then above 2.375 becomes 2.375.
 double bounded(double value)
 {
-    if (value < 0) {
-        value = 0;
-    }
-    if (value > kComponentCap) {
-        value = kComponentCap;
-    }
-    return value;
+    return std::clamp(value, 0.0, kComponentCap);
 }
 
 // Every professional component rounds its raw value to two places, scales it, and
@@ -112,10 +107,7 @@ Expected<ProfessionalComponents, RoundError> professionalComponents(const Passer
     components.yards = bounded(yards.value());
     components.touchdown = bounded(touchdown.value());
     // No upper bound here: negative interceptions can lift it above 2.375.
-    components.interception = kComponentCap - interception.value();
-    if (components.interception < 0) {
-        components.interception = 0;
-    }
+    components.interception = std::max(0.0, kComponentCap - interception.value());
     return components;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/total.h"
 
+#include "engine/number_text.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -8,11 +10,6 @@ namespace {
 
 // Beyond five digits (leading zeros aside) a whole part is out of range in any case.
 constexpr std::size_t kMaxWholeDigits = 5;
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 bool allDigits(std::string_view text)
 {

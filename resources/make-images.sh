@@ -26,3 +26,6 @@ font=/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf
     -strokewidth 3 -draw 'translate 100,120 rotate -30 line -24,-9 -24,9 line -8,-9 -8,9 line 8,-9 8,9 line 24,-9 24,9' \
     -stroke none -fill white -pointsize 22 -gravity south -annotate +0+10 'Passer Rating' \
     -strip -quality 90 logo.jpg
+
+# The logo as the Windows program keeps it, a 24-bit bitmap resource.
+"$convert" logo.jpg -type TrueColor BMP3:logo.bmp

@@ -1,0 +1,52 @@
+// passer-rating.exe: the calculator as a native Windows program. It shows the splash
+// window and runs the message loop; the loop gives the calculator its accelerators and
+// its dialog manager (Tab, Enter, Esc, access keys) once the splash has handed over.
+
+#include "identity/product.h"
+#include "platform/html_help.h"
+#include "platform/shell.h"
+#include "ui/description/clock.h"
+#include "ui/win32/about_window.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/splash_window.h"
+
+#include <memory>
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/)
+{
+    const description::SystemClock clock;
+    const auto shell = platform::createShell();
+    const auto htmlHelp = platform::createHtmlHelp();
+    std::unique_ptr<win32::MainWindow> calculator;
+
+    const auto endProgram = [] { ::PostQuitMessage(0); };
+    win32::SplashCommands splashCommands;
+    splashCommands.endProgram = endProgram;
+    splashCommands.handOver = [&] {
+        win32::MainWindowCommands commands;
+        commands.exitProgram = endProgram;
+        commands.showAbout = [&clock](HWND owner) { win32::showAbout(clock, owner); };
+        commands.htmlHelp = htmlHelp.get();
+        commands.shell = shell.get();
+        calculator = std::make_unique<win32::MainWindow>(std::move(commands));
+        calculator->show();
+    };
+    win32::SplashWindow splash(clock, std::move(splashCommands), product::kVersionMajor, product::kVersionMinor);
+    splash.show();
+
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (calculator != nullptr) {
+            const HWND window = calculator->window();
+            if (::TranslateAcceleratorW(window, calculator->accelerators(), &message) != 0 ||
+                ::IsDialogMessageW(window, &message) != FALSE) {
+                continue;
+            }
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

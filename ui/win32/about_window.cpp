@@ -1,0 +1,93 @@
+#include "ui/win32/about_window.h"
+
+#include "ui/description/clock.h"
+#include "ui/description/startup_forms.h"
+#include "ui/description/texts.h"
+#include "ui/win32/window_ids.h"
+#include "ui/win32/window_parts.h"
+
+namespace win32 {
+namespace {
+
+LRESULT CALLBACK aboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kIdOk || LOWORD(wParam) == kIdCancel) { // cmdOK_Click
+            ::DestroyWindow(window);
+        }
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(kIdOk, DC_HASDEFID);
+    case WM_CLOSE:
+        ::DestroyWindow(window);
+        return 0;
+    case WM_PAINT: { // Line1, the etched separator
+        PAINTSTRUCT paint{};
+        const HDC dc = ::BeginPaint(window, &paint);
+        for (const description::LineSpec& line : description::kAboutLines) {
+            const HPEN pen = ::CreatePen(PS_SOLID, line.widthPixels, RGB(line.grey, line.grey, line.grey));
+            const HGDIOBJ old = ::SelectObject(dc, pen);
+            ::MoveToEx(dc, pixels(line.x1), pixels(line.y), nullptr);
+            ::LineTo(dc, pixels(line.x2), pixels(line.y));
+            ::SelectObject(dc, old);
+            ::DeleteObject(pen);
+        }
+        ::EndPaint(window, &paint);
+        return 0;
+    }
+    default:
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+void showAbout(const description::Clock& clock, HWND owner)
+{
+    static const ATOM registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = aboutProcedure;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.hIcon = ::LoadIconW(windowClass.hInstance, L"APPICON");
+        windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kAboutClass;
+        return ::RegisterClassExW(&windowClass);
+    }();
+    (void)registered;
+
+    const HWND about = createCentredWindow(WS_EX_DLGMODALFRAME, kAboutClass, description::aboutCaption(),
+                                           WS_POPUP | WS_CAPTION | WS_SYSMENU, description::kAboutClientSize, owner,
+                                           nullptr);
+    // First in tab order, so it holds the focus when the window opens.
+    const HWND ok = createChild(L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, description::kAboutOk, about, kIdOk,
+                                windowFont());
+    addLogo(about, description::kAboutLogo);
+    for (const description::LabelSpec& spec : description::kAboutLabels) {
+        const HWND label = addLabel(about, spec);
+        if (spec.text == description::LabelText::Copyright) { // Form_Load
+            setWindowText(label, description::copyrightNotice(clock.currentYear()));
+        }
+    }
+
+    // Modal: the owner takes no input until the About window has gone.
+    ::EnableWindow(owner, FALSE);
+    ::ShowWindow(about, SW_SHOWNORMAL);
+    ::SetFocus(ok);
+    MSG message{};
+    while (::IsWindow(about) && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!::IsDialogMessageW(about, &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    ::EnableWindow(owner, TRUE);
+    ::SetActiveWindow(owner);
+    if (message.message == WM_QUIT) {
+        ::PostQuitMessage(static_cast<int>(message.wParam)); // the program ends: pass it on
+    }
+}
+
+} // namespace win32

@@ -1,0 +1,83 @@
+#include "ui/win32/entry_field.h"
+
+#include <commctrl.h>
+
+namespace win32 {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+constexpr DWORD_PTR kFocusClick = 2; // the focus came with a mouse press not yet released
+
+bool accepted(WPARAM code, Accepts accepts)
+{
+    if (code == VK_BACK || (code >= '0' && code <= '9')) {
+        return true;
+    }
+    return accepts == Accepts::Yards && (code == '-' || code == '.');
+}
+
+void selectAll(HWND edit)
+{
+    ::SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
+LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                DWORD_PTR data)
+{
+    const auto accepts = static_cast<Accepts>(data & 1);
+    switch (message) {
+    case WM_CHAR:
+        if (!accepted(wParam, accepts)) {
+            return 0; // dropped: no sound, no change
+        }
+        break;
+    case WM_SETFOCUS: {
+        // From another control of the window: Tab, an access key, a click. The window
+        // getting the focus back from elsewhere is no reason to select.
+        const auto previous = reinterpret_cast<HWND>(wParam);
+        const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
+        if (previous != nullptr && ::IsWindow(previous) &&
+            ::GetAncestor(previous, GA_ROOT) == ::GetAncestor(edit, GA_ROOT)) {
+            selectAll(edit);
+        }
+        return result;
+    }
+    case WM_LBUTTONDOWN:
+        if (::GetFocus() != edit) {
+            ::SetWindowSubclass(edit, entryProcedure, kSubclassId, (data & 1) | kFocusClick);
+            const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
+            selectAll(edit);
+            return result;
+        }
+        break;
+    case WM_MOUSEMOVE:
+        if ((data & kFocusClick) != 0) {
+            return 0; // the focusing click selects all; dragging selects once focused
+        }
+        break;
+    case WM_LBUTTONUP:
+        if ((data & kFocusClick) != 0) {
+            ::SetWindowSubclass(edit, entryProcedure, kSubclassId, data & 1);
+            const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
+            selectAll(edit);
+            return result;
+        }
+        break;
+    case WM_NCDESTROY:
+        ::RemoveWindowSubclass(edit, entryProcedure, kSubclassId);
+        break;
+    default:
+        break;
+    }
+    return ::DefSubclassProc(edit, message, wParam, lParam);
+}
+
+} // namespace
+
+void makeEntryField(HWND edit, Accepts accepts)
+{
+    ::SendMessageW(edit, EM_LIMITTEXT, 0, 0); // no limit: the engine judges the length
+    ::SetWindowSubclass(edit, entryProcedure, kSubclassId, static_cast<DWORD_PTR>(accepts));
+}
+
+} // namespace win32

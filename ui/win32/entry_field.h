@@ -1,0 +1,18 @@
+#pragma once
+
+// The five entry fields are edit controls with a filter in front: a typed character
+// (WM_CHAR) passes only when it belongs to the field (Backspace and digits, in the
+// yards field also "-" and "."), so Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z, which arrive as
+// the characters 3, 22, 24 and 26, are dropped like letters. Pastes by the context menu
+// or Shift+Insert are not typed and pass. Receiving the focus, by a click too, selects
+// the whole text.
+
+#include <windows.h>
+
+namespace win32 {
+
+enum class Accepts { Count, Yards };
+
+void makeEntryField(HWND edit, Accepts accepts);
+
+} // namespace win32

@@ -1,0 +1,294 @@
+#include "ui/win32/main_window.h"
+
+#include "identity/product.h"
+#include "platform/html_help.h"
+#include "platform/shell.h"
+#include "platform/windows_text.h"
+#include "ui/description/main_form.h"
+#include "ui/description/texts.h"
+#include "ui/win32/entry_field.h"
+#include "ui/win32/window_ids.h"
+#include "ui/win32/window_parts.h"
+
+#include <vector>
+
+namespace win32 {
+namespace {
+
+using description::ControlKind;
+
+struct ControlClass {
+    const wchar_t* className;
+    DWORD style;
+};
+
+ControlClass classOf(ControlKind kind, bool firstOption)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return {L"STATIC", SS_LEFT};
+    case ControlKind::CountEntry:
+    case ControlKind::YardsEntry:
+        return {L"EDIT", WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL};
+    case ControlKind::Result:
+        return {L"EDIT", WS_TABSTOP | WS_BORDER | ES_LEFT | ES_AUTOHSCROLL | ES_READONLY};
+    case ControlKind::Button:
+        return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
+    case ControlKind::Option:
+        // The option group is one tab stop: the first button starts the group.
+        return {L"BUTTON", static_cast<DWORD>(BS_AUTORADIOBUTTON | (firstOption ? WS_GROUP | WS_TABSTOP : 0))};
+    }
+    return {L"STATIC", 0};
+}
+
+// The accelerators' key and modifiers for a designed shortcut.
+bool acceleratorOf(description::Key key, ACCEL& accel)
+{
+    switch (key) {
+    case description::Key::None:
+        return false;
+    case description::Key::F1:
+        accel = {FVIRTKEY, VK_F1, 0};
+        return true;
+    case description::Key::F3:
+        accel = {FVIRTKEY, VK_F3, 0};
+        return true;
+    case description::Key::CtrlL:
+        accel = {FVIRTKEY | FCONTROL, 'L', 0};
+        return true;
+    case description::Key::CtrlT:
+        accel = {FVIRTKEY | FCONTROL, 'T', 0};
+        return true;
+    }
+    return false;
+}
+
+const wchar_t* shortcutText(description::Key key)
+{
+    switch (key) {
+    case description::Key::None:
+        return L"";
+    case description::Key::F1:
+        return L"\tF1";
+    case description::Key::F3:
+        return L"\tF3";
+    case description::Key::CtrlL:
+        return L"\tCtrl+L";
+    case description::Key::CtrlT:
+        return L"\tCtrl+T";
+    }
+    return L"";
+}
+
+} // namespace
+
+ATOM MainWindow::registerClass()
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &MainWindow::procedure;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.hIcon = ::LoadIconW(windowClass.hInstance, L"APPICON");
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kMainClass;
+    return ::RegisterClassExW(&windowClass);
+}
+
+MainWindow::MainWindow(MainWindowCommands commands) : m_commands(std::move(commands))
+{
+    static const ATOM registered = registerClass();
+    (void)registered;
+    const HMENU menu = createMenus();
+    m_window = createCentredWindow(0, kMainClass, product::kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                   description::kMainClientSize, nullptr, menu);
+    ::SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    createControls();
+}
+
+MainWindow::~MainWindow()
+{
+    ::DestroyAcceleratorTable(m_accelerators);
+    if (::IsWindow(m_window)) {
+        ::SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+        ::DestroyWindow(m_window);
+    }
+}
+
+void MainWindow::createControls()
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const description::ControlSpec& spec = description::kMainControls[i];
+        const ControlClass control = classOf(spec.kind, i == description::kOptNFL);
+        m_controls[i] = createChild(control.className, spec.caption, control.style, spec.rect, m_window,
+                                    controlId(i), windowFont());
+        if (spec.kind == ControlKind::CountEntry || spec.kind == ControlKind::YardsEntry) {
+            makeEntryField(m_controls[i], spec.kind == ControlKind::YardsEntry ? Accepts::Yards : Accepts::Count);
+        }
+    }
+    ::SendMessageW(m_controls[description::kBtnCalculate], BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    ::SendMessageW(m_controls[description::kOptNFL], BM_SETCHECK, BST_CHECKED, 0);
+}
+
+HMENU MainWindow::createMenus()
+{
+    const HMENU bar = ::CreateMenu();
+    std::vector<ACCEL> accelerators;
+    for (const description::MenuSpec& menu : description::kMenus) {
+        const HMENU popup = ::CreatePopupMenu();
+        for (std::size_t i = 0; i < menu.count; ++i) {
+            const description::MenuItemSpec& item = menu.items[i];
+            const std::wstring caption = platform::toWide(item.caption) + shortcutText(item.shortcut);
+            ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(commandId(item.command)), caption.c_str());
+            ACCEL accel{};
+            if (acceleratorOf(item.shortcut, accel)) {
+                accel.cmd = static_cast<WORD>(commandId(item.command));
+                accelerators.push_back(accel);
+            }
+        }
+        ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), platform::toWide(menu.caption).c_str());
+    }
+    m_accelerators = ::CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
+    return bar;
+}
+
+void MainWindow::show()
+{
+    ::ShowWindow(m_window, SW_SHOWNORMAL);
+    ::SetForegroundWindow(m_window);
+    // On opening the cursor stands in the top field, the first that takes the focus.
+    ::SetFocus(m_controls[description::kTxtCompletions]);
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<MainWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        command(LOWORD(wParam));
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(kIdOk, DC_HASDEFID);
+    case WM_CLOSE: // Form_Unload: the close box, the system menu, Alt+F4
+        btnExit_Click();
+        return 0;
+    default:
+        return ::DefWindowProcW(m_window, message, wParam, lParam);
+    }
+}
+
+void MainWindow::command(int id)
+{
+    using description::Command;
+    if (id == kIdOk || id == commandId(Command::Calculate)) {
+        btnCalculate_Click(); // mnuCalculate_Click calls the button's handler
+    } else if (id == kIdCancel || id == commandId(Command::Reset)) {
+        btnReset_Click();
+    } else if (id == controlId(description::kBtnExit) || id == commandId(Command::Exit)) {
+        btnExit_Click();
+    } else if (id == commandId(Command::Contents)) {
+        mnuContents_Click();
+    } else if (id == commandId(Command::Index)) {
+        mnuIndex_Click();
+    } else if (id == commandId(Command::Web)) {
+        mnuMorvalenite_Click();
+    } else if (id == commandId(Command::About)) {
+        mnuAbout_Click();
+    }
+}
+
+void MainWindow::btnCalculate_Click()
+{
+    description::calculate(*this);
+}
+
+void MainWindow::btnReset_Click()
+{
+    // Attempts, completions, yards, touchdowns, interceptions, then the rating.
+    for (const std::size_t entry : description::kEntryControls) {
+        setWindowText(m_controls[entry], {});
+    }
+    setWindowText(m_controls[description::kTxtPasserRating], {});
+}
+
+void MainWindow::btnExit_Click()
+{
+    if (m_commands.exitProgram) {
+        m_commands.exitProgram();
+    }
+}
+
+void MainWindow::mnuContents_Click()
+{
+    if (m_commands.htmlHelp != nullptr) {
+        m_commands.htmlHelp->HtmlHelpA(nullptr, platform::helpFilePath(), platform::kDisplayToc,
+                                       description::kStartTopic);
+    }
+}
+
+void MainWindow::mnuIndex_Click()
+{
+    if (m_commands.htmlHelp != nullptr) {
+        m_commands.htmlHelp->HtmlHelpA(nullptr, platform::helpFilePath(), platform::kDisplayIndex, {});
+    }
+}
+
+void MainWindow::mnuMorvalenite_Click()
+{
+    if (m_commands.shell != nullptr) {
+        platform::HyperJump(*m_commands.shell, product::kHomePage);
+    }
+}
+
+void MainWindow::mnuAbout_Click()
+{
+    if (m_commands.showAbout) {
+        m_commands.showAbout(m_window);
+    }
+}
+
+std::string MainWindow::entryText(engine::Field field) const
+{
+    return windowText(m_controls[description::kEntryControls[static_cast<std::size_t>(field)]]);
+}
+
+void MainWindow::setEntryText(engine::Field field, std::string_view text)
+{
+    setWindowText(m_controls[description::kEntryControls[static_cast<std::size_t>(field)]], text);
+}
+
+void MainWindow::setRatingText(std::string_view text)
+{
+    // Setting the text of an edit control shows it from its start.
+    setWindowText(m_controls[description::kTxtPasserRating], text);
+}
+
+bool MainWindow::professionalSelected() const
+{
+    return ::SendMessageW(m_controls[description::kOptNFL], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string MainWindow::decimalSeparator() const
+{
+    std::wstring separator(8, L'\0');
+    const int length = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
+                                        static_cast<int>(separator.size()));
+    separator.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
+    return separator.empty() ? "." : platform::toUtf8(separator);
+}
+
+void MainWindow::showMessage(std::string_view text)
+{
+    ::MessageBoxW(m_window, platform::toWide(std::string(text)).c_str(), platform::toWide(product::kTitle).c_str(),
+                  MB_OK);
+}
+
+} // namespace win32

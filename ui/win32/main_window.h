@@ -1,0 +1,74 @@
+#pragma once
+
+// The calculator window for Windows, built from the designed tables of ui/description:
+// edit controls, buttons, option buttons and labels at their twips in tab order, the
+// menu bar, and an accelerator table for F1, F3, Ctrl+L and Ctrl+T. Enter, Esc, Tab and
+// the access keys are the dialog manager's (IsDialogMessage in the message loop), with
+// Calculate as the default and Reset as the cancel button. Calculate runs the shared
+// calculate flow with this window as its view.
+
+#include "ui/description/calculate_flow.h"
+#include "ui/description/main_form.h"
+
+#include <array>
+#include <functional>
+
+#include <windows.h>
+
+namespace platform {
+class HtmlHelp;
+class Shell;
+} // namespace platform
+
+namespace win32 {
+
+struct MainWindowCommands {
+    std::function<void()> exitProgram;
+    std::function<void(HWND owner)> showAbout;
+    platform::HtmlHelp* htmlHelp = nullptr;
+    platform::Shell* shell = nullptr;
+};
+
+class MainWindow final : private description::CalculatorView {
+  public:
+    explicit MainWindow(MainWindowCommands commands);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    MainWindow(MainWindow&&) = delete;
+    MainWindow& operator=(MainWindow&&) = delete;
+    ~MainWindow() override;
+
+    void show();
+    [[nodiscard]] HWND window() const { return m_window; }
+    [[nodiscard]] HACCEL accelerators() const { return m_accelerators; }
+
+    void btnCalculate_Click();
+    void btnReset_Click();
+    void btnExit_Click();
+    void mnuContents_Click();
+    void mnuIndex_Click();
+    void mnuMorvalenite_Click();
+    void mnuAbout_Click();
+
+  private:
+    static ATOM registerClass();
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    HMENU createMenus();
+    void command(int id);
+
+    [[nodiscard]] std::string entryText(engine::Field field) const override;
+    void setEntryText(engine::Field field, std::string_view text) override;
+    void setRatingText(std::string_view text) override;
+    [[nodiscard]] bool professionalSelected() const override;
+    [[nodiscard]] std::string decimalSeparator() const override;
+    void showMessage(std::string_view text) override;
+
+    MainWindowCommands m_commands;
+    HWND m_window = nullptr;
+    HACCEL m_accelerators = nullptr;
+    std::array<HWND, description::kMainControls.size()> m_controls{}; // as the table
+};
+
+} // namespace win32
