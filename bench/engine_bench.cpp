@@ -18,8 +18,8 @@ void BM_FormatParsePair(benchmark::State& state)
     std::array<char, 32> buffer{};
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                           std::chars_format::scientific, 14);
+        const auto written =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
         double back = 0;
         std::from_chars(buffer.data(), written.ptr, back);
         benchmark::DoNotOptimize(back);

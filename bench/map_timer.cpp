@@ -57,9 +57,7 @@ int main(int argc, char* argv[])
             continue;
         }
         if (++maps == 1) {
-            splashMs =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count();
+            splashMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         }
     }
     std::this_thread::sleep_for(std::chrono::seconds(1));

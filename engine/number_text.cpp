@@ -61,8 +61,8 @@ NumberText numberText(double value, std::string_view decimalSeparator)
     }
     // printf's %.15G, which to_chars writes in the general format, with a small "e".
     std::array<char, 32> buffer{};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, kSignificantDigits);
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general,
+                                       kSignificantDigits);
     for (const char c : std::string_view(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()))) {
         if (c == '.') {
             text.append(decimalSeparator);
@@ -82,8 +82,7 @@ double leadingNumber(std::string_view text)
     }
     // from_chars would also take a second minus sign and the words "inf" and "nan"; a
     // number here starts with a digit, or a point and a digit.
-    const bool number =
-        !text.empty() && (isDigit(text[0]) || (text[0] == '.' && text.size() > 1 && isDigit(text[1])));
+    const bool number = !text.empty() && (isDigit(text[0]) || (text[0] == '.' && text.size() > 1 && isDigit(text[1])));
     if (!number) {
         return 0.0;
     }

@@ -82,23 +82,21 @@ Expected<ProfessionalComponents, RoundError> professionalComponents(const Passer
     // Each step is one double operation in the order written: the quotient first, then
     // the product with 100; 30 is subtracted before the product with 0.05.
     const double attempts = stats.attempts;
-    const auto completion = twiceRounded(stats.completions / attempts * 100,
-                                         [](double value) { return (value - 30) * 0.05; });
+    const auto completion =
+        twiceRounded(stats.completions / attempts * 100, [](double value) { return (value - 30) * 0.05; });
     if (!completion) {
         return Unexpected{completion.error()};
     }
-    const auto yards =
-        twiceRounded(stats.yards / attempts - 3, [](double value) { return value * 0.25; });
+    const auto yards = twiceRounded(stats.yards / attempts - 3, [](double value) { return value * 0.25; });
     if (!yards) {
         return Unexpected{yards.error()};
     }
-    const auto touchdown =
-        twiceRounded(stats.touchdowns / attempts * 100, [](double value) { return value * 0.2; });
+    const auto touchdown = twiceRounded(stats.touchdowns / attempts * 100, [](double value) { return value * 0.2; });
     if (!touchdown) {
         return Unexpected{touchdown.error()};
     }
-    const auto interception = twiceRounded(stats.interceptions / attempts * 100,
-                                           [](double value) { return value * 0.25; });
+    const auto interception =
+        twiceRounded(stats.interceptions / attempts * 100, [](double value) { return value * 0.25; });
     if (!interception) {
         return Unexpected{interception.error()};
     }
@@ -179,9 +177,8 @@ Calculation calculate(const FieldTexts& texts, Formula formula, std::string_view
         return refuse(*broken);
     }
 
-    const auto rating = formula == Formula::Professional
-                            ? professionalRating(stats)
-                            : Expected<double, RoundError>(collegeRating(stats));
+    const auto rating = formula == Formula::Professional ? professionalRating(stats)
+                                                         : Expected<double, RoundError>(collegeRating(stats));
     if (!rating) {
         return refuse(Refusal::YardsError);
     }

@@ -36,15 +36,13 @@ double readBack(const SignificantDigits& number, int keptDigits, int fractionDig
 {
     std::uint64_t mantissa = 0;
     for (int i = 0; i < keptDigits; ++i) {
-        mantissa = mantissa * 10 +
-                   static_cast<std::uint64_t>(number.digits[static_cast<std::size_t>(i)] - '0');
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(number.digits[static_cast<std::size_t>(i)] - '0');
     }
     mantissa += static_cast<std::uint64_t>(increment);
 
     double magnitude = 0;
     if (fractionDigits < static_cast<int>(kExactPowersOfTen.size())) {
-        magnitude = static_cast<double>(mantissa) /
-                    kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+        magnitude = static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
     } else {
         FixedText<32> text; // "M" and "E-k"
         std::array<char, 24> digits{};

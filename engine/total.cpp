@@ -39,8 +39,7 @@ bool roundsUp(int magnitude, std::string_view fraction)
 
 } // namespace
 
-Expected<std::int16_t, TotalError> parseTotal(std::string_view text,
-                                              std::string_view decimalSeparator)
+Expected<std::int16_t, TotalError> parseTotal(std::string_view text, std::string_view decimalSeparator)
 {
     text = trimmed(text);
     bool negative = false;
@@ -71,8 +70,7 @@ Expected<std::int16_t, TotalError> parseTotal(std::string_view text,
     }
 
     const auto firstSignificant = whole.find_first_not_of('0');
-    whole = firstSignificant == std::string_view::npos ? std::string_view{}
-                                                       : whole.substr(firstSignificant);
+    whole = firstSignificant == std::string_view::npos ? std::string_view{} : whole.substr(firstSignificant);
     if (whole.size() > kMaxWholeDigits) {
         return Unexpected{TotalError::OutOfRange};
     }
@@ -84,8 +82,7 @@ Expected<std::int16_t, TotalError> parseTotal(std::string_view text,
         ++magnitude;
     }
     const int value = negative ? -magnitude : magnitude;
-    if (value < std::numeric_limits<std::int16_t>::min() ||
-        value > std::numeric_limits<std::int16_t>::max()) {
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
         return Unexpected{TotalError::OutOfRange};
     }
     return static_cast<std::int16_t>(value);

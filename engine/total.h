@@ -17,7 +17,6 @@ enum class TotalError {
 // user's own separator; thousands separators are not accepted. A fraction rounds to
 // the nearest whole number, an exact half to the even neighbour, decided on the
 // decimal digits themselves: "12.5" gives 12, "13.5" gives 14, "2.5000001" gives 3.
-Expected<std::int16_t, TotalError> parseTotal(std::string_view text,
-                                              std::string_view decimalSeparator);
+Expected<std::int16_t, TotalError> parseTotal(std::string_view text, std::string_view decimalSeparator);
 
 } // namespace engine

@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const auto formula =
-        (data[0] & 1) != 0 ? engine::Formula::College : engine::Formula::Professional;
+    const auto formula = (data[0] & 1) != 0 ? engine::Formula::College : engine::Formula::Professional;
     const std::string_view separator = (data[0] & 2) != 0 ? "," : ".";
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
 
@@ -57,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         *totals[i] = total.value();
     }
     require(!engine::firstBrokenRule(stats));
-    if (formula == engine::Formula::Professional && stats.touchdowns >= 0 &&
-        stats.interceptions >= 0 && stats.yards >= 0) {
+    if (formula == engine::Formula::Professional && stats.touchdowns >= 0 && stats.interceptions >= 0 &&
+        stats.yards >= 0) {
         const auto rating = engine::professionalRating(stats);
         require(rating.hasValue());
         require(rating.value() >= 0 && rating.value() <= 158.3);

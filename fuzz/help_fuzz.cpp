@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(countEntries(entries) <= size); // every entry comes from bytes of its own
 
     const QString text = QString::fromUtf8(bytes);
-    const help::LinkTarget target =
-        help::resolveLink(QStringLiteral("/folder/Topic.htm"), QUrl(text));
+    const help::LinkTarget target = help::resolveLink(QStringLiteral("/folder/Topic.htm"), QUrl(text));
     if (target.kind == help::LinkTarget::Kind::Topic) {
         require(target.path.startsWith(QLatin1Char('/')) && !target.path.contains(QLatin1String("/../")) &&
                 !target.path.endsWith(QLatin1String("/..")));

@@ -27,8 +27,7 @@ class HtmlHelp {
 
     // The viewer reports its own problems (no file, no topic) in its own way and never
     // waits; the window handle the real call returns is of no use to the calculator.
-    virtual void HtmlHelpA(WindowHandle owner, const std::string& file, unsigned command,
-                           const std::string& data) = 0;
+    virtual void HtmlHelpA(WindowHandle owner, const std::string& file, unsigned command, const std::string& data) = 0;
 };
 
 // The implementation for this operating system.

@@ -15,14 +15,12 @@ namespace {
 
 class ViewerHtmlHelp final : public HtmlHelp {
   public:
-    void HtmlHelpA(WindowHandle /*owner*/, const std::string& file, unsigned command,
-                   const std::string& data) override
+    void HtmlHelpA(WindowHandle /*owner*/, const std::string& file, unsigned command, const std::string& data) override
     {
         if (command != kDisplayToc && command != kDisplayIndex) {
             return;
         }
-        const QString tab =
-            command == kDisplayToc ? QStringLiteral("--contents") : QStringLiteral("--index");
+        const QString tab = command == kDisplayToc ? QStringLiteral("--contents") : QStringLiteral("--index");
         QProcess::startDetached(QString::fromStdString(programFolder() + "/passer-rating-help"),
                                 {tab, QString::fromStdString(file), QString::fromStdString(data)});
     }

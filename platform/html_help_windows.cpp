@@ -13,8 +13,7 @@ using HtmlHelpAFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 class WindowsHtmlHelp final : public HtmlHelp {
   public:
-    void HtmlHelpA(WindowHandle owner, const std::string& file, unsigned command,
-                   const std::string& data) override
+    void HtmlHelpA(WindowHandle owner, const std::string& file, unsigned command, const std::string& data) override
     {
         const HtmlHelpAFunction htmlHelp = function();
         if (htmlHelp == nullptr) {

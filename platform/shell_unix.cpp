@@ -32,8 +32,7 @@ DesktopShell::DesktopShell(std::string program, Notify notify)
 }
 
 void DesktopShell::ShellExecuteA(WindowHandle /*owner*/, const char* /*operation*/, const std::string& file,
-                                 const char* /*parameters*/, const char* /*directory*/,
-                                 int /*showCommand*/)
+                                 const char* /*parameters*/, const char* /*directory*/, int /*showCommand*/)
 {
     // Nobody waits for the handler: its outcome arrives later, if it fails at all.
     auto* process = new QProcess;
@@ -43,13 +42,12 @@ void DesktopShell::ShellExecuteA(WindowHandle /*owner*/, const char* /*operation
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     const Notify notify = m_notify;
-    QObject::connect(process, &QProcess::errorOccurred, process,
-                     [process, notify, file](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart) {
-                             process->deleteLater();
-                             notify(file);
-                         }
-                     });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, notify, file](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            process->deleteLater();
+            notify(file);
+        }
+    });
     QObject::connect(process, &QProcess::finished, process,
                      [process, notify, file](int exitCode, QProcess::ExitStatus status) {
                          process->deleteLater();

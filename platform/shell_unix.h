@@ -17,8 +17,8 @@ class DesktopShell final : public Shell {
     DesktopShell();
     DesktopShell(std::string program, Notify notify);
 
-    void ShellExecuteA(WindowHandle owner, const char* operation, const std::string& file,
-                       const char* parameters, const char* directory, int showCommand) override;
+    void ShellExecuteA(WindowHandle owner, const char* operation, const std::string& file, const char* parameters,
+                       const char* directory, int showCommand) override;
 
   private:
     std::string m_program;

@@ -13,12 +13,11 @@ namespace {
 
 class WindowsShell final : public Shell {
   public:
-    void ShellExecuteA(WindowHandle owner, const char* operation, const std::string& file,
-                       const char* parameters, const char* directory, int showCommand) override
+    void ShellExecuteA(WindowHandle owner, const char* operation, const std::string& file, const char* parameters,
+                       const char* directory, int showCommand) override
     {
         // The ANSI entry point: the address in the system's code page.
-        ::ShellExecuteA(static_cast<HWND>(owner), operation, toAnsi(file).c_str(), parameters, directory,
-                        showCommand);
+        ::ShellExecuteA(static_cast<HWND>(owner), operation, toAnsi(file).c_str(), parameters, directory, showCommand);
     }
 };
 

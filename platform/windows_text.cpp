@@ -22,8 +22,8 @@ std::string narrow(const std::wstring& wide, UINT codePage)
     if (wide.empty()) {
         return {};
     }
-    const int length = ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                             nullptr, nullptr);
+    const int length =
+        ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(length), '\0');
     ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr,
                           nullptr);

@@ -22,8 +22,8 @@ void showMainWindow()
     auto* client = new QWidget(window);
     window->setCentralWidget(client);
     int top = 16;
-    for (const char* caption : {"Pass &Completions:", "&Pass Attempts:", "Passing &Yards:",
-                                "&Touchdowns:", "&Interceptions:"}) {
+    for (const char* caption :
+         {"Pass &Completions:", "&Pass Attempts:", "Passing &Yards:", "&Touchdowns:", "&Interceptions:"}) {
         (new QLabel(caption, client))->setGeometry(8, top, 97, 17);
         (new QLineEdit(client))->setGeometry(120, top, 57, 22);
         top += 32;
@@ -42,8 +42,7 @@ void showMainWindow()
     action->addAction("&Calculate");
     action->addAction("&Reset");
     QMenu* help = window->menuBar()->addMenu("&Help");
-    for (const char* caption :
-         {"&Contents", "&Index", "Morvalenite Software on the &Web...", "&About..."}) {
+    for (const char* caption : {"&Contents", "&Index", "Morvalenite Software on the &Web...", "&About..."}) {
         help->addAction(caption);
     }
     window->resize(382, 255);
@@ -62,8 +61,8 @@ int main(int argc, char* argv[])
     picture->setPixmap(QPixmap(":/images/logo.jpg"));
     picture->setGeometry(18, 20, 204, 237);
     int top = 12;
-    for (const char* text : {"Morvalenite", "Passer Rating Calculator", "Version 1.0",
-                             "Copyright 2005 - 2026 Morvalenite"}) {
+    for (const char* text :
+         {"Morvalenite", "Passer Rating Calculator", "Version 1.0", "Copyright 2005 - 2026 Morvalenite"}) {
         (new QLabel(text, splash))->setGeometry(226, top, 245, 60);
         top += 70;
     }

@@ -48,8 +48,7 @@ std::variant<std::unique_ptr<ChmArchive>, QString> ChmArchive::open(const QStrin
 {
     // Opened without blocking, so a pipe or a device in the file's place cannot hold the
     // viewer, and judged on what was opened, so nothing can be swapped in between.
-    const Descriptor fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return QStringLiteral("The help file %1 does not exist.").arg(path);
@@ -70,8 +69,7 @@ std::variant<std::unique_ptr<ChmArchive>, QString> ChmArchive::open(const QStrin
             .arg(status.st_size);
     }
     // chmlib opens by name; the descriptor's own name is the very file checked above.
-    chmFile* file =
-        chm_open(QByteArray("/proc/self/fd/" + QByteArray::number(fd.get())).constData());
+    chmFile* file = chm_open(QByteArray("/proc/self/fd/" + QByteArray::number(fd.get())).constData());
     if (file == nullptr) {
         return QStringLiteral("The help file %1 cannot be read: it is not a compiled help file, "
                               "or it is damaged.")
@@ -91,14 +89,11 @@ std::variant<QByteArray, QString> ChmArchive::read(const QString& path, qint64 m
         return QStringLiteral("The help file has no topic %1.").arg(inside);
     }
     if (unit.length > static_cast<LONGUINT64>(maxBytes)) {
-        return QStringLiteral("The topic %1 is too large to show (%2 bytes).")
-            .arg(inside)
-            .arg(unit.length);
+        return QStringLiteral("The topic %1 is too large to show (%2 bytes).").arg(inside).arg(unit.length);
     }
     QByteArray bytes(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
-    const LONGINT64 got =
-        chm_retrieve_object(m_file, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-                            static_cast<LONGINT64>(unit.length));
+    const LONGINT64 got = chm_retrieve_object(m_file, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
+                                              static_cast<LONGINT64>(unit.length));
     if (got != static_cast<LONGINT64>(unit.length)) {
         return QStringLiteral("The topic %1 is damaged in the help file.").arg(inside);
     }

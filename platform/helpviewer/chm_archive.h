@@ -33,8 +33,7 @@ class ChmArchive {
 
     // The object at `path` ("/Welcome.htm"), or a sentence saying why it cannot be read:
     // missing, larger than `maxBytes`, damaged, or a path that leaves the archive.
-    [[nodiscard]] std::variant<QByteArray, QString> read(const QString& path,
-                                                         qint64 maxBytes = kMaxObjectBytes) const;
+    [[nodiscard]] std::variant<QByteArray, QString> read(const QString& path, qint64 maxBytes = kMaxObjectBytes) const;
 
     // Every object's path.
     [[nodiscard]] QStringList paths() const;

@@ -32,8 +32,7 @@ QUrl topicUrl(const QString& path)
     return url;
 }
 
-void addEntries(QTreeWidgetItem* parent, QTreeWidget* tree,
-                const std::vector<SitemapEntry>& entries)
+void addEntries(QTreeWidgetItem* parent, QTreeWidget* tree, const std::vector<SitemapEntry>& entries)
 {
     for (const SitemapEntry& entry : entries) {
         auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
@@ -43,8 +42,7 @@ void addEntries(QTreeWidgetItem* parent, QTreeWidget* tree,
     }
 }
 
-void collectKeywords(std::vector<const SitemapEntry*>& keywords,
-                     const std::vector<SitemapEntry>& entries)
+void collectKeywords(std::vector<const SitemapEntry*>& keywords, const std::vector<SitemapEntry>& entries)
 {
     for (const SitemapEntry& entry : entries) {
         keywords.push_back(&entry);
@@ -58,10 +56,9 @@ void addKeywords(QListWidget* list, const std::vector<SitemapEntry>& entries)
 {
     std::vector<const SitemapEntry*> keywords;
     collectKeywords(keywords, entries);
-    std::stable_sort(keywords.begin(), keywords.end(),
-                     [](const SitemapEntry* left, const SitemapEntry* right) {
-                         return left->name.compare(right->name, Qt::CaseInsensitive) < 0;
-                     });
+    std::stable_sort(keywords.begin(), keywords.end(), [](const SitemapEntry* left, const SitemapEntry* right) {
+        return left->name.compare(right->name, Qt::CaseInsensitive) < 0;
+    });
     for (const SitemapEntry* keyword : keywords) {
         auto* item = new QListWidgetItem(keyword->name, list);
         item->setData(kLocalRole, keyword->local);
@@ -276,9 +273,7 @@ void HelpViewer::showTopic(const QString& local)
     m_topic = insidePath(path);
     m_browser->setSource(topicUrl(m_topic), QTextDocument::HtmlResource);
     markInContents(m_topic);
-    setWindowTitle(m_browser->documentTitle().isEmpty()
-                       ? tr("Help")
-                       : tr("Help - %1").arg(m_browser->documentTitle()));
+    setWindowTitle(m_browser->documentTitle().isEmpty() ? tr("Help") : tr("Help - %1").arg(m_browser->documentTitle()));
 }
 
 void HelpViewer::showProblem(const QString& text)

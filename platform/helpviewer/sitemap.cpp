@@ -22,8 +22,7 @@ QString attribute(xmlNode* node, const char* name)
 
 bool named(xmlNode* node, const char* name)
 {
-    return node->type == XML_ELEMENT_NODE &&
-           xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar*>(name)) == 0;
+    return node->type == XML_ELEMENT_NODE && xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar*>(name)) == 0;
 }
 
 SitemapEntry entryOf(xmlNode* object)
@@ -53,8 +52,7 @@ void collect(xmlNode* first, std::vector<SitemapEntry>& level, int depth)
     }
     for (xmlNode* node = first; node != nullptr; node = node->next) {
         if (named(node, "object")) {
-            if (attribute(node, "type")
-                    .compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0) {
+            if (attribute(node, "type").compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0) {
                 level.push_back(entryOf(node));
             }
         } else if (named(node, "ul") || named(node, "ol")) {
@@ -75,8 +73,7 @@ std::vector<SitemapEntry> parseSitemap(const QByteArray& html)
     }
     const std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)> document(
         htmlReadMemory(html.constData(), static_cast<int>(html.size()), nullptr, nullptr,
-                       HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
-                           HTML_PARSE_NONET),
+                       HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET),
         xmlFreeDoc);
     if (document == nullptr) {
         return entries;

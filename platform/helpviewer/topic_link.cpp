@@ -34,8 +34,7 @@ QString insidePath(const QString& path)
 LinkTarget resolveLink(const QString& currentTopic, const QUrl& link)
 {
     const QString scheme = link.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-        scheme == QLatin1String("mailto")) {
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto")) {
         return {LinkTarget::Kind::Web, {}, {}};
     }
     if (scheme.isEmpty() && link.path().isEmpty() && link.hasFragment()) {

@@ -26,15 +26,14 @@ bool sameUser(const QLocalSocket* connection)
 {
     ucred peer{};
     socklen_t length = sizeof peer;
-    return ::getsockopt(static_cast<int>(connection->socketDescriptor()), SOL_SOCKET, SO_PEERCRED,
-                        &peer, &length) == 0 &&
+    return ::getsockopt(static_cast<int>(connection->socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &length) ==
+               0 &&
            peer.uid == ::getuid();
 }
 
 } // namespace
 
-ViewerChannel::ViewerChannel(Receive receive)
-    : m_server(new QLocalServer(this)), m_receive(std::move(receive))
+ViewerChannel::ViewerChannel(Receive receive) : m_server(new QLocalServer(this)), m_receive(std::move(receive))
 {
     m_server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
     connect(m_server, &QLocalServer::newConnection, this, &ViewerChannel::accept);
@@ -50,8 +49,7 @@ bool ViewerChannel::handOver(const HelpCommand& command)
     }
     socket.write(encodeCommand(command));
     socket.disconnectFromServer();
-    return socket.state() == QLocalSocket::UnconnectedState ||
-           socket.waitForDisconnected(kWaitMilliseconds);
+    return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(kWaitMilliseconds);
 }
 
 bool ViewerChannel::listen()
@@ -70,8 +68,7 @@ void ViewerChannel::accept()
         // A command arrives whole before its sender hangs up; one that does not, soon, is
         // dropped, so a silent peer cannot keep a connection open.
         QTimer::singleShot(kWaitMilliseconds, connection, &QLocalSocket::abort);
-        connect(connection, &QLocalSocket::disconnected, this,
-                [this, connection] { read(connection); });
+        connect(connection, &QLocalSocket::disconnected, this, [this, connection] { read(connection); });
         connect(connection, &QLocalSocket::readyRead, this, [connection] {
             if (connection->bytesAvailable() > kMaxCommandBytes) {
                 connection->abort();

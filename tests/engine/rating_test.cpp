@@ -54,12 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"NegativeYards", {"2", "1", "-99", "0", "1"}, "16.7", "-465.8"},
         // Full seasons: 16-bit products of completions would refuse these.
         LineRow{"FullSeason", {"502", "343", "4643", "45", "6"}, "122.5", "173.209561752988"},
-        LineRow{
-            "CompletionsAtSixteenBitLimit", {"400", "331", "3300", "20", "10"}, "107.3", "163.55"},
-        LineRow{"CollegeProductsAbove16Bits",
-                {"32000", "32000", "32767", "32000", "0"},
-                "118.8",
-                "438.6013375"},
+        LineRow{"CompletionsAtSixteenBitLimit", {"400", "331", "3300", "20", "10"}, "107.3", "163.55"},
+        LineRow{"CollegeProductsAbove16Bits", {"32000", "32000", "32767", "32000", "0"}, "118.8", "438.6013375"},
         LineRow{"FractionalYardsHalfToEven", {"10", "5", "12.5", "0", "0"}, "56.3", "60.08"}),
     RowName{});
 
@@ -104,39 +100,24 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"AttemptsDoubleZero", {"00", "", "", "", ""}, Refusal::AttemptsZero},
         RefusalRow{"AttemptsTooLarge", {"32768", "1", "", "", ""}, Refusal::AttemptsUnreadable},
         RefusalRow{"AttemptsText", {"abc", "1", "", "", ""}, Refusal::AttemptsUnreadable},
-        RefusalRow{
-            "CompletionsTooLarge", {"10", "99999", "", "", ""}, Refusal::CompletionsUnreadable},
-        RefusalRow{"CompletionsExceedAttempts",
-                   {"10", "11", "", "", ""},
-                   Refusal::CompletionsExceedAttempts},
-        RefusalRow{"TouchdownsExceedCompletions",
-                   {"10", "5", "", "6", ""},
-                   Refusal::TouchdownsExceedCompletions},
+        RefusalRow{"CompletionsTooLarge", {"10", "99999", "", "", ""}, Refusal::CompletionsUnreadable},
+        RefusalRow{"CompletionsExceedAttempts", {"10", "11", "", "", ""}, Refusal::CompletionsExceedAttempts},
+        RefusalRow{"TouchdownsExceedCompletions", {"10", "5", "", "6", ""}, Refusal::TouchdownsExceedCompletions},
         RefusalRow{"CompletionsPlusInterceptions",
                    {"10", "8", "", "", "3"},
                    Refusal::CompletionsPlusInterceptionsExceedAttempts},
-        RefusalRow{"YardsWithoutCompletions",
-                   {"10", "0", "1", "", ""},
-                   Refusal::YardsAboveCompletionsTimes99},
-        RefusalRow{"NegativeYardsWithoutCompletions",
-                   {"10", "0", "-1", "", ""},
-                   Refusal::YardsBelowCompletionsTimesMinus99},
-        RefusalRow{"YardsAbove99PerCompletion",
-                   {"10", "1", "100", "", ""},
-                   Refusal::YardsAboveCompletionsTimes99},
-        RefusalRow{"YardsBelowMinus99PerCompletion",
-                   {"10", "1", "-100", "", ""},
-                   Refusal::YardsBelowCompletionsTimesMinus99},
+        RefusalRow{"YardsWithoutCompletions", {"10", "0", "1", "", ""}, Refusal::YardsAboveCompletionsTimes99},
+        RefusalRow{
+            "NegativeYardsWithoutCompletions", {"10", "0", "-1", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
+        RefusalRow{"YardsAbove99PerCompletion", {"10", "1", "100", "", ""}, Refusal::YardsAboveCompletionsTimes99},
+        RefusalRow{
+            "YardsBelowMinus99PerCompletion", {"10", "1", "-100", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
         RefusalRow{"YardsLoneMinus", {"10", "5", "-", "", ""}, Refusal::YardsError},
         RefusalRow{"YardsLonePoint", {"10", "5", ".", "", ""}, Refusal::YardsError},
         RefusalRow{"TouchdownsTooLarge", {"10", "5", "", "40000", ""}, Refusal::YardsError},
         RefusalRow{"InterceptionsText", {"10", "5", "", "", "x"}, Refusal::YardsError},
-        RefusalRow{"NegativeAttempts",
-                   {"-5", "-10", "", "-10", ""},
-                   Refusal::YardsAboveCompletionsTimes99},
-        RefusalRow{"NegativeAttemptsZeroCompletions",
-                   {"-5", "", "", "", ""},
-                   Refusal::CompletionsExceedAttempts}),
+        RefusalRow{"NegativeAttempts", {"-5", "-10", "", "-10", ""}, Refusal::YardsAboveCompletionsTimes99},
+        RefusalRow{"NegativeAttemptsZeroCompletions", {"-5", "", "", "", ""}, Refusal::CompletionsExceedAttempts}),
     RowName{});
 
 TEST(Calculate, EmptyAttemptsStopsBeforeReadingTheRest)
@@ -166,19 +147,15 @@ TEST(Calculate, AttemptsOnlyReadsEveryEmptyField)
 
 TEST(Calculate, RatingDoesNotDependOnTheSeparator)
 {
-    EXPECT_EQ(calculate({"20", "14", "210", "2", "2"}, Formula::Professional, ",").rating.view(),
-              "97,9");
-    EXPECT_EQ(calculate({"20", "20", "400", "5", "0"}, Formula::Professional, ",").rating.view(),
-              "158,3");
+    EXPECT_EQ(calculate({"20", "14", "210", "2", "2"}, Formula::Professional, ",").rating.view(), "97,9");
+    EXPECT_EQ(calculate({"20", "20", "400", "5", "0"}, Formula::Professional, ",").rating.view(), "158,3");
     // Totals may be typed with either point.
-    EXPECT_EQ(calculate({"20", "14", "209,6", "2", "2"}, Formula::Professional, ",").rating.view(),
-              "97,9");
+    EXPECT_EQ(calculate({"20", "14", "209,6", "2", "2"}, Formula::Professional, ",").rating.view(), "97,9");
 }
 
 TEST(Calculate, CollegeRatingIsNeverRoundedBelowFifteenDigits)
 {
-    EXPECT_EQ(calculate({"3", "1", "1", "0", "0"}, Formula::College, ".").rating.view(),
-              "36.1333333333333");
+    EXPECT_EQ(calculate({"3", "1", "1", "0", "0"}, Formula::College, ".").rating.view(), "36.1333333333333");
 }
 
 struct BoundaryRow {
@@ -197,18 +174,17 @@ TEST_P(TestBoundaryTest, EdgeOfEachRule)
     EXPECT_EQ(engine::firstBrokenRule(GetParam().stats).has_value(), GetParam().refused);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TestBoundaryTest,
-    testing::Values(BoundaryRow{"NinetyNinePerCompletion", {10, 1, 99, 0, 0}, false},
-                    BoundaryRow{"MinusNinetyNinePerCompletion", {10, 1, -99, 0, 0}, false},
-                    BoundaryRow{"CompletionsEqualAttempts", {10, 10, 0, 0, 0}, false},
-                    BoundaryRow{
-                        "CompletionsPlusInterceptionsEqualAttempts", {10, 8, 0, 0, 2}, false},
-                    BoundaryRow{"TouchdownsEqualCompletions", {10, 5, 0, 5, 0}, false},
-                    BoundaryRow{"MaxTotalsSumAbove16Bits", {32767, 32767, 32767, 0, 0}, false},
-                    BoundaryRow{"SumAbove16BitsRefused", {32767, 32767, 0, 0, 32767}, true},
-                    BoundaryRow{"MinYards", {32767, 331, -32768, 0, 0}, false}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Rows, TestBoundaryTest,
+                         testing::Values(BoundaryRow{"NinetyNinePerCompletion", {10, 1, 99, 0, 0}, false},
+                                         BoundaryRow{"MinusNinetyNinePerCompletion", {10, 1, -99, 0, 0}, false},
+                                         BoundaryRow{"CompletionsEqualAttempts", {10, 10, 0, 0, 0}, false},
+                                         BoundaryRow{
+                                             "CompletionsPlusInterceptionsEqualAttempts", {10, 8, 0, 0, 2}, false},
+                                         BoundaryRow{"TouchdownsEqualCompletions", {10, 5, 0, 5, 0}, false},
+                                         BoundaryRow{"MaxTotalsSumAbove16Bits", {32767, 32767, 32767, 0, 0}, false},
+                                         BoundaryRow{"SumAbove16BitsRefused", {32767, 32767, 0, 0, 32767}, true},
+                                         BoundaryRow{"MinYards", {32767, 331, -32768, 0, 0}, false}),
+                         RowName{});
 
 TEST(Messages, AreTheCalculatorsOwnTexts)
 {
@@ -216,10 +192,8 @@ TEST(Messages, AreTheCalculatorsOwnTexts)
     EXPECT_EQ(engine::messageText(Refusal::YardsBelowCompletionsTimesMinus99),
               "Yards cannot be less than Completions times -99.");
     EXPECT_EQ(engine::messageText(Refusal::YardsError), "The Yards field contains an error.");
-    EXPECT_EQ(engine::messageText(Refusal::AttemptsUnreadable),
-              "The Pass Attempts field contains an error.");
-    EXPECT_EQ(engine::messageText(Refusal::CompletionsUnreadable),
-              "The Pass Completions field contains an error.");
+    EXPECT_EQ(engine::messageText(Refusal::AttemptsUnreadable), "The Pass Attempts field contains an error.");
+    EXPECT_EQ(engine::messageText(Refusal::CompletionsUnreadable), "The Pass Completions field contains an error.");
 }
 
 } // namespace

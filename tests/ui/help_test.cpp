@@ -1,3 +1,5 @@
+#include "doubles.h"
+#include "identity/product.h"
 #include "platform/helpviewer/chm_archive.h"
 #include "platform/helpviewer/help_command.h"
 #include "platform/helpviewer/help_viewer.h"
@@ -6,8 +8,6 @@
 #include "platform/html_help.h"
 #include "platform/shell.h"
 #include "platform/shell_unix.h"
-#include "doubles.h"
-#include "identity/product.h"
 #include "ui/main/main_window.h"
 
 #include <QDir>
@@ -67,8 +67,7 @@ void HelpTest::helpMenuCommandsPassTheirArguments()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.findChild<QLineEdit*>("txtYards")->setText(QStringLiteral("250"));
 
-    const std::string path =
-        QCoreApplication::applicationDirPath().toStdString() + "/Help/" + product::kHelpFileName;
+    const std::string path = QCoreApplication::applicationDirPath().toStdString() + "/Help/" + product::kHelpFileName;
     QTest::keyClick(&window, Qt::Key_F1);
     window.findChild<QAction*>("mnuContents")->trigger();
     window.findChild<QAction*>("mnuIndex")->trigger();
@@ -90,7 +89,6 @@ void HelpTest::helpMenuCommandsPassTheirArguments()
     QVERIFY(messages.messages.isEmpty());
     QCOMPARE(window.findChild<QLineEdit*>("txtYards")->text(), QStringLiteral("250"));
 }
-
 
 void HelpTest::viewerShowsContentsAtTheTopic()
 {
@@ -118,8 +116,7 @@ void HelpTest::viewerShowsIndexInReadingOrder()
     auto* index = viewer.findChild<QListWidget*>("helpIndex");
     QVERIFY(index->count() >= 20);
     for (int row = 1; row < index->count(); ++row) {
-        QVERIFY2(index->item(row - 1)->text().compare(index->item(row)->text(),
-                                                      Qt::CaseInsensitive) <= 0,
+        QVERIFY2(index->item(row - 1)->text().compare(index->item(row)->text(), Qt::CaseInsensitive) <= 0,
                  qPrintable(index->item(row)->text()));
     }
     auto* search = viewer.findChild<QLineEdit*>("helpSearch");
@@ -137,8 +134,7 @@ void HelpTest::viewerFollowsLinksAndShowsPictures()
     help::HelpViewer viewer(shell);
     viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
     auto* browser = viewer.findChild<QTextBrowser*>("helpTopic");
-    const QVariant picture =
-        browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chm:/logo.jpg")));
+    const QVariant picture = browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chm:/logo.jpg")));
     QCOMPARE(picture.value<QImage>().size(), QSize(200, 233));
     viewer.openLink(QUrl(QStringLiteral("Messages.htm")));
     QCOMPARE(viewer.currentTopic(), QStringLiteral("/Messages.htm"));
@@ -284,8 +280,8 @@ void HelpTest::commandsTravelWholeOrNotAtAll_data()
     QTest::newRow("cut short") << QByteArray("--contents\0/h.chm\0Welc", 22) << false;
     QTest::newRow("unknown tab") << QByteArray("--exec\0/bin/sh\0\0", 16) << false;
     QTest::newRow("one too many") << QByteArray("--index\0a\0b\0c\0", 14) << false;
-    QTest::newRow("too long") << QByteArray("--index\0", 8) +
-                                     QByteArray(help::kMaxCommandBytes, 'a') + QByteArray("\0\0", 2)
+    QTest::newRow("too long") << QByteArray("--index\0", 8) + QByteArray(help::kMaxCommandBytes, 'a') +
+                                     QByteArray("\0\0", 2)
                               << false;
     QTest::newRow("nothing") << QByteArray() << false;
 }

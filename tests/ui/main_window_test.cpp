@@ -16,8 +16,7 @@
 
 namespace {
 
-const char* const kEntryFields[] = {"txtCompletions", "txtAttempts", "txtYards", "txtTouchdowns",
-                                    "txtInterceptions"};
+const char* const kEntryFields[] = {"txtCompletions", "txtAttempts", "txtYards", "txtTouchdowns", "txtInterceptions"};
 
 } // namespace
 
@@ -66,8 +65,8 @@ class MainWindowTest : public QObject {
         return widget;
     }
     QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
-    void enterLine(const QString& attempts, const QString& completions, const QString& yards,
-                   const QString& touchdowns, const QString& interceptions);
+    void enterLine(const QString& attempts, const QString& completions, const QString& yards, const QString& touchdowns,
+                   const QString& interceptions);
     void clickCalculate() { QTest::mouseClick(find(("btnCalculate")), Qt::LeftButton); }
 
     RecordingPresenter m_messages;
@@ -91,9 +90,8 @@ void MainWindowTest::cleanup()
     m_window.reset();
 }
 
-void MainWindowTest::enterLine(const QString& attempts, const QString& completions,
-                               const QString& yards, const QString& touchdowns,
-                               const QString& interceptions)
+void MainWindowTest::enterLine(const QString& attempts, const QString& completions, const QString& yards,
+                               const QString& touchdowns, const QString& interceptions)
 {
     const std::pair<const char*, QString> texts[] = {{"txtAttempts", attempts},
                                                      {"txtCompletions", completions},
@@ -122,8 +120,7 @@ void MainWindowTest::opensAsDesigned()
     QVERIFY(find<QPushButton>("btnCalculate")->isDefault());
     QCOMPARE(m_window->font().pointSizeF(), 8.25);
     QCOMPARE(m_window->findChild<QMenu*>("mnuAction")->title(), QStringLiteral("&Action"));
-    QCOMPARE(m_window->findChild<QAction*>("mnuCalculate")->shortcut(),
-             QKeySequence(Qt::CTRL | Qt::Key_L));
+    QCOMPARE(m_window->findChild<QAction*>("mnuCalculate")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
     QCOMPARE(m_window->findChild<QAction*>("mnuExit")->shortcut(), QKeySequence(Qt::Key_F3));
     QCOMPARE(m_window->findChild<QAction*>("mnuContents")->shortcut(), QKeySequence(Qt::Key_F1));
     QCOMPARE(m_window->findChild<QAction*>("mnuMorvalenite")->text(),
@@ -175,26 +172,21 @@ void MainWindowTest::messageLeavesPreviousRating_data()
 {
     QTest::addColumn<QStringList>("line");
     QTest::addColumn<QString>("message");
-    QTest::newRow("zero attempts")
-        << QStringList{"0", "", "", "", ""} << "Passes Attempted cannot be 0.";
-    QTest::newRow("attempts too large")
-        << QStringList{"40000", "1", "", "", ""} << "The Pass Attempts field contains an error.";
-    QTest::newRow("completions too large") << QStringList{"10", "99999", "", "", ""}
-                                           << "The Pass Completions field contains an error.";
-    QTest::newRow("completions") << QStringList{"10", "11", "", "", ""}
-                                 << "Completions cannot exceed Attempts.";
-    QTest::newRow("touchdowns") << QStringList{"10", "5", "", "6", ""}
-                                << "Touchdowns cannot exceed Completions.";
+    QTest::newRow("zero attempts") << QStringList{"0", "", "", "", ""} << "Passes Attempted cannot be 0.";
+    QTest::newRow("attempts too large") << QStringList{"40000", "1", "", "", ""}
+                                        << "The Pass Attempts field contains an error.";
+    QTest::newRow("completions too large")
+        << QStringList{"10", "99999", "", "", ""} << "The Pass Completions field contains an error.";
+    QTest::newRow("completions") << QStringList{"10", "11", "", "", ""} << "Completions cannot exceed Attempts.";
+    QTest::newRow("touchdowns") << QStringList{"10", "5", "", "6", ""} << "Touchdowns cannot exceed Completions.";
     QTest::newRow("interceptions") << QStringList{"10", "8", "", "", "3"}
                                    << "Completions + Interceptions cannot exceed Attempts.";
     QTest::newRow("yards above") << QStringList{"10", "1", "100", "", ""}
                                  << "Yards cannot exceed Completions times 99.";
     QTest::newRow("yards below") << QStringList{"10", "1", "-100", "", ""}
                                  << "Yards cannot be less than Completions times -99.";
-    QTest::newRow("lone minus") << QStringList{"10", "1", "-", "", ""}
-                                << "The Yards field contains an error.";
-    QTest::newRow("two points") << QStringList{"10", "1", "1.2.3", "", ""}
-                                << "The Yards field contains an error.";
+    QTest::newRow("lone minus") << QStringList{"10", "1", "-", "", ""} << "The Yards field contains an error.";
+    QTest::newRow("two points") << QStringList{"10", "1", "1.2.3", "", ""} << "The Yards field contains an error.";
 }
 
 void MainWindowTest::messageLeavesPreviousRating()
@@ -368,9 +360,6 @@ void MainWindowTest::pastedTextIsJudgedByTheEngine()
     QCOMPARE(field("txtPasserRating")->text(), before);
 }
 
-
-
-
 void MainWindowTest::enterPressesFocusedButton()
 {
     enterLine("20", "14", "210", "2", "2");
@@ -406,8 +395,8 @@ void MainWindowTest::menuCommandsMatchButtons()
     enterLine("10", "11", "", "", "");
     m_window->findChild<QAction*>("mnuCalculate")->trigger();
     clickCalculate();
-    QCOMPARE(m_messages.messages, QStringList({"Completions cannot exceed Attempts.",
-                                               "Completions cannot exceed Attempts."}));
+    QCOMPARE(m_messages.messages,
+             QStringList({"Completions cannot exceed Attempts.", "Completions cannot exceed Attempts."}));
     m_window->findChild<QAction*>("mnuReset")->trigger();
     QVERIFY(field("txtCompletions")->text().isEmpty());
     // Help commands have nothing to do yet and show nothing.
@@ -419,9 +408,8 @@ void MainWindowTest::menuCommandsMatchButtons()
 
 void MainWindowTest::tabOrder()
 {
-    const QStringList expected{
-        "txtAttempts",     "txtYards", "txtTouchdowns", "txtInterceptions", "btnCalculate",
-        "txtPasserRating", "btnReset", "btnExit",       "optNFL",           "txtCompletions"};
+    const QStringList expected{"txtAttempts",     "txtYards", "txtTouchdowns", "txtInterceptions", "btnCalculate",
+                               "txtPasserRating", "btnReset", "btnExit",       "optNFL",           "txtCompletions"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -524,7 +512,6 @@ void MainWindowTest::ratingUsesLocaleSeparator()
     clickCalculate();
     QCOMPARE(field("txtPasserRating")->text(), QStringLiteral("158,3"));
 }
-
 
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -23,8 +23,8 @@ void keepCaptionWhole(QMessageBox& box)
     const int buttons = 4 * (metrics.height() + 8);
     const int width = metrics.horizontalAdvance(box.windowTitle()) + buttons;
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     }
 }
 
@@ -32,8 +32,7 @@ void keepCaptionWhole(QMessageBox& box)
 
 void MessageBoxPresenter::showMessage(QWidget* owner, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(product::kTitle), text, QMessageBox::Ok,
-                    owner);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(product::kTitle), text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     keepCaptionWhole(box);
     box.exec();

@@ -9,8 +9,8 @@ namespace ui {
 void centreOnScreen(QWidget* window)
 {
     if (const QScreen* screen = window->screen()) {
-        window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                                screen->availableGeometry()));
+        window->setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
     }
 }
 

@@ -72,8 +72,8 @@ inline constexpr std::size_t kOptNFL = controlIndex("optNFL");
 inline constexpr std::size_t kOptNCAA = controlIndex("optNCAA");
 
 // The entry fields in the order Calculate reads them (engine::Field).
-inline constexpr std::array<std::size_t, engine::kFieldCount> kEntryControls{
-    kTxtAttempts, kTxtCompletions, kTxtYards, kTxtTouchdowns, kTxtInterceptions};
+inline constexpr std::array<std::size_t, engine::kFieldCount> kEntryControls{kTxtAttempts, kTxtCompletions, kTxtYards,
+                                                                             kTxtTouchdowns, kTxtInterceptions};
 
 // What a menu item does; the front ends give each its handler.
 enum class Command { Exit, Calculate, Reset, Contents, Index, Web, About };

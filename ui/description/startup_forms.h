@@ -24,8 +24,8 @@ struct LabelSpec {
 
 inline constexpr TwipsSize kSplashClientSize{7380, 4620};
 inline constexpr TwipsRect kSplashFrame{150, 60, 7065, 4395}; // Frame1; the rest lies inside
-inline constexpr TwipsRect kSplashLogo{120, 240, 3060, 3555};  // imgLogo, in Frame1
-inline constexpr int kSplashMilliseconds = 2000;               // Timer1
+inline constexpr TwipsRect kSplashLogo{120, 240, 3060, 3555}; // imgLogo, in Frame1
+inline constexpr int kSplashMilliseconds = 2000;              // Timer1
 
 inline constexpr std::array kSplashLabels{
     LabelSpec{"lblCompanyProduct", LabelText::Company, {3240, 120, 3675, 525}, 18, true, false, true},
@@ -36,7 +36,7 @@ inline constexpr std::array kSplashLabels{
 };
 
 inline constexpr TwipsSize kAboutClientSize{7200, 4875};
-inline constexpr TwipsRect kAboutOk{5565, 4080, 1260, 585}; // cmdOK, default and cancel
+inline constexpr TwipsRect kAboutOk{5565, 4080, 1260, 585};  // cmdOK, default and cancel
 inline constexpr TwipsRect kAboutLogo{120, 120, 3060, 3555}; // Image1
 
 inline constexpr std::array kAboutLabels{

@@ -28,8 +28,7 @@ bool isEditingKey(int key)
     case Qt::Key_Menu:
         return true;
     default:
-        return (key >= Qt::Key_F1 && key <= Qt::Key_F35) ||
-               (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock);
+        return (key >= Qt::Key_F1 && key <= Qt::Key_F35) || (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock);
     }
 }
 
@@ -45,8 +44,7 @@ bool EntryField::acceptsCharacter(QChar character) const
     if (character >= QLatin1Char('0') && character <= QLatin1Char('9')) {
         return true;
     }
-    return m_accepts == Accepts::Yards &&
-           (character == QLatin1Char('-') || character == QLatin1Char('.'));
+    return m_accepts == Accepts::Yards && (character == QLatin1Char('-') || character == QLatin1Char('.'));
 }
 
 void EntryField::keyPressEvent(QKeyEvent* event)
@@ -64,8 +62,7 @@ void EntryField::keyPressEvent(QKeyEvent* event)
     // filter drops like a letter.
     const bool control = (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
     const QString text = event->text();
-    const bool allowed = !control && (key == Qt::Key_Backspace ||
-                                      (text.size() == 1 && acceptsCharacter(text.front())));
+    const bool allowed = !control && (key == Qt::Key_Backspace || (text.size() == 1 && acceptsCharacter(text.front())));
     if (allowed) {
         QLineEdit::keyPressEvent(event);
     } else {

@@ -29,8 +29,8 @@ void addLine(QWidget* parent, const description::LineSpec& spec)
 } // namespace
 
 AboutWindow::AboutWindow(const Clock& clock, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::CustomizeWindowHint)
 {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -29,8 +29,7 @@ class ClickableFrame : public QGroupBox {
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-            onClick) {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) {
             onClick();
         }
     }
@@ -52,8 +51,8 @@ bool producesCharacter(const QKeyEvent* event)
 
 } // namespace
 
-SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int versionMajor,
-                           int versionMinor, QWidget* parent)
+SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int versionMajor, int versionMinor,
+                           QWidget* parent)
     : QFrame(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_commands(std::move(commands)),
       m_timer(new QTimer(this))
 {

@@ -58,12 +58,12 @@ void showAbout(const description::Clock& clock, HWND owner)
     }();
     (void)registered;
 
-    const HWND about = createCentredWindow(WS_EX_DLGMODALFRAME, kAboutClass, description::aboutCaption(),
-                                           WS_POPUP | WS_CAPTION | WS_SYSMENU, description::kAboutClientSize, owner,
-                                           nullptr);
+    const HWND about =
+        createCentredWindow(WS_EX_DLGMODALFRAME, kAboutClass, description::aboutCaption(),
+                            WS_POPUP | WS_CAPTION | WS_SYSMENU, description::kAboutClientSize, owner, nullptr);
     // First in tab order, so it holds the focus when the window opens.
-    const HWND ok = createChild(L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, description::kAboutOk, about, kIdOk,
-                                windowFont());
+    const HWND ok =
+        createChild(L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, description::kAboutOk, about, kIdOk, windowFont());
     addLogo(about, description::kAboutLogo);
     for (const description::LabelSpec& spec : description::kAboutLabels) {
         const HWND label = addLabel(about, spec);

@@ -21,8 +21,7 @@ void selectAll(HWND edit)
     ::SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
-LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                DWORD_PTR data)
+LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data)
 {
     const auto accepts = static_cast<Accepts>(data & 1);
     switch (message) {

@@ -120,8 +120,8 @@ void MainWindow::createControls()
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
         const description::ControlSpec& spec = description::kMainControls[i];
         const ControlClass control = classOf(spec.kind, i == description::kOptNFL);
-        m_controls[i] = createChild(control.className, spec.caption, control.style, spec.rect, m_window,
-                                    controlId(i), windowFont());
+        m_controls[i] = createChild(control.className, spec.caption, control.style, spec.rect, m_window, controlId(i),
+                                    windowFont());
         if (spec.kind == ControlKind::CountEntry || spec.kind == ControlKind::YardsEntry) {
             makeEntryField(m_controls[i], spec.kind == ControlKind::YardsEntry ? Accepts::Yards : Accepts::Count);
         }
@@ -279,8 +279,8 @@ bool MainWindow::professionalSelected() const
 std::string MainWindow::decimalSeparator() const
 {
     std::wstring separator(8, L'\0');
-    const int length = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(),
-                                        static_cast<int>(separator.size()));
+    const int length =
+        ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(), static_cast<int>(separator.size()));
     separator.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
     return separator.empty() ? "." : platform::toUtf8(separator);
 }

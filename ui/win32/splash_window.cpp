@@ -25,8 +25,7 @@ description::TwipsRect inFrame(description::TwipsRect rect)
 
 } // namespace
 
-SplashWindow::SplashWindow(const description::Clock& clock, SplashCommands commands, int versionMajor,
-                           int versionMinor)
+SplashWindow::SplashWindow(const description::Clock& clock, SplashCommands commands, int versionMajor, int versionMinor)
     : m_commands(std::move(commands))
 {
     static const ATOM registered = [] {

@@ -67,10 +67,10 @@ HWND createChild(const wchar_t* className, const std::string& text, DWORD style,
                  HWND parent, int id, HFONT font)
 {
     const RECT box = pixels(rect);
-    const HWND child = ::CreateWindowExW(0, className, platform::toWide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                         box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                         ::GetModuleHandleW(nullptr), nullptr);
+    const HWND child =
+        ::CreateWindowExW(0, className, platform::toWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, box.left,
+                          box.top, box.right - box.left, box.bottom - box.top, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return child;
 }
@@ -84,10 +84,10 @@ HWND addLabel(HWND parent, const description::LabelSpec& spec)
 
 HWND addLogo(HWND parent, const description::TwipsRect& rect)
 {
-    const HWND logo = createChild(L"STATIC", {}, SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER, rect, parent, -1,
-                                  nullptr);
-    const auto bitmap = static_cast<HBITMAP>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), L"LOGO", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    const HWND logo =
+        createChild(L"STATIC", {}, SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER, rect, parent, -1, nullptr);
+    const auto bitmap =
+        static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), L"LOGO", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     ::SendMessageW(logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     return logo;
 }
