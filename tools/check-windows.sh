@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The Windows program: built with mingw-w64 (preset windows), checked for its size and the
 # DLLs it imports, packed into its ZIP, then tested under Wine on a virtual X display with
-# a fresh Wine prefix: the engine's tests, and the Windows-side test that drives the
+# a fresh Wine prefix: the engine's and the window description's tests, and the Windows-side test that drives the
 # real windows by messages. Ends everything it started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 fail() { echo "windows check: $*"; exit 1; }
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target passer-rating engine_tests win32_driver_test
+cmake --build --preset windows --target passer-rating core_tests win32_driver_test
 build=$PWD/build/windows
 exe=$build/app/passer-rating.exe
 size=$(stat -c %s "$exe")
@@ -51,6 +51,6 @@ wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
 
-wine "$build/tests/engine_tests.exe" --gtest_brief=1
+wine "$build/tests/core_tests.exe" --gtest_brief=1
 PASSER_RATING_EXE=$(winepath -w "$exe") PASSER_RATING_BROWSER_RECORD=$(winepath -w "$work/browser.txt") \
     wine "$build/tests/win32/win32_driver_test.exe"

@@ -56,7 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
         LineRow{"FullSeason", {"502", "343", "4643", "45", "6"}, "122.5", "173.209561752988"},
         LineRow{"CompletionsAtSixteenBitLimit", {"400", "331", "3300", "20", "10"}, "107.3", "163.55"},
         LineRow{"CollegeProductsAbove16Bits", {"32000", "32000", "32767", "32000", "0"}, "118.8", "438.6013375"},
-        LineRow{"FractionalYardsHalfToEven", {"10", "5", "12.5", "0", "0"}, "56.3", "60.08"}),
+        LineRow{"FractionalYardsHalfToEven", {"10", "5", "12.5", "0", "0"}, "56.3", "60.08"},
+        // Pasted negative interceptions lift their component above 2.375: it has no cap.
+        LineRow{"InterceptionComponentUncapped", {"10", "5", "50", "0", "-1"}, "106.3", "112"}),
     RowName{});
 
 TEST(ProfessionalComponents, MatchWorkedExample)
