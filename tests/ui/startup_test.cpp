@@ -80,8 +80,6 @@ class StartupTest : public QObject {
     void splashLabelAndLogoClicksDoNothing();
 
     void aboutIsModalAndOwnedByTheCalculator();
-    void aboutCloses_data();
-    void aboutCloses();
     void aboutIsCreatedAnewWithTheNewYear();
 };
 
@@ -157,32 +155,7 @@ void StartupTest::aboutIsModalAndOwnedByTheCalculator()
     QVERIFY(checked);
 }
 
-void StartupTest::aboutCloses_data()
-{
-    QTest::addColumn<bool>("byButton");
-    QTest::newRow("OK clicked") << true;
-    QTest::newRow("close box") << false;
-}
 
-void StartupTest::aboutCloses()
-{
-    QFETCH(bool, byButton);
-    const FixedClock clock(2026);
-    QWidget owner;
-    owner.show();
-    QPointer<QWidget> opened;
-    const ModalDriver driver([&](QWidget* modal) {
-        opened = modal;
-        if (byButton) {
-            QTest::mouseClick(modal->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        } else {
-            modal->close();
-        }
-    });
-    ui::AboutWindow::showModal(clock, &owner);
-    destroyClosedWindows();
-    QVERIFY(opened.isNull()); // destroyed, not merely hidden
-}
 
 void StartupTest::aboutIsCreatedAnewWithTheNewYear()
 {
