@@ -6,18 +6,16 @@
 
 #include <cmath>
 #include <limits>
-#include <ostream>
 #include <string>
 
 namespace {
+
+using rows::operator<<;
 
 using engine::leadingNumber;
 using engine::numberText;
 
 struct TextRow {
-    // Shown by ctest beside the row's name.
-    friend void PrintTo(const TextRow& row, std::ostream* out) { *out << row.name; }
-
     const char* name;
     double value;
     const char* separator;
@@ -59,9 +57,6 @@ TEST(NumberText, NonFiniteValuesReadLikePrintf)
 }
 
 struct LeadingRow {
-    // Shown by ctest beside the row's name.
-    friend void PrintTo(const LeadingRow& row, std::ostream* out) { *out << row.name; }
-
     const char* name;
     const char* text;
     double expected;
@@ -83,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LeadingRow{"FractionOnly", ".94", 0.94}, LeadingRow{"PointAloneIsZero", ".", 0},
                     LeadingRow{"EmptyIsZero", "", 0}, LeadingRow{"CommaIsNotAPoint", "2,25", 2},
                     LeadingRow{"HugeExponent", "1E+400", std::numeric_limits<double>::infinity()},
-                    LeadingRow{"TinyExponent", "1E-400", 0}),
+                    LeadingRow{"TinyExponent", "1E-400", 0}, LeadingRow{"WordsAreNoNumber", "inf", 0},
+                    LeadingRow{"SecondSignIsNoNumber", "--5", 0}),
     RowName{});
 
 } // namespace

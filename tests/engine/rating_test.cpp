@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace {
+
+using rows::operator<<;
 
 using engine::calculate;
 using engine::Calculation;
@@ -21,9 +22,6 @@ using engine::Refusal;
 // Texts in the window's order of reading: attempts, completions, yards, touchdowns,
 // interceptions.
 struct LineRow {
-    // Shown by ctest beside the row's name.
-    friend void PrintTo(const LineRow& row, std::ostream* out) { *out << row.name; }
-
     const char* name;
     FieldTexts texts;
     const char* professional;
@@ -73,9 +71,6 @@ TEST(ProfessionalComponents, MatchWorkedExample)
 }
 
 struct RefusalRow {
-    // Shown by ctest beside the row's name.
-    friend void PrintTo(const RefusalRow& row, std::ostream* out) { *out << row.name; }
-
     const char* name;
     FieldTexts texts;
     Refusal refusal;
@@ -161,9 +156,6 @@ TEST(Calculate, CollegeRatingIsNeverRoundedBelowFifteenDigits)
 }
 
 struct BoundaryRow {
-    // Shown by ctest beside the row's name.
-    friend void PrintTo(const BoundaryRow& row, std::ostream* out) { *out << row.name; }
-
     const char* name;
     PasserStats stats;
     bool refused;

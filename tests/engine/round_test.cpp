@@ -6,19 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 #include <random>
 #include <string>
 
 namespace {
 
+using rows::operator<<;
+
 using engine::RoundAdv;
 using engine::RoundError;
 
 struct RoundRow {
-    // Shown by ctest beside the row's name.
-    friend void PrintTo(const RoundRow& row, std::ostream* out) { *out << row.name; }
-
     const char* name;
     double value;
     std::int16_t digits;

@@ -5,18 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace {
+
+using rows::operator<<;
 
 using engine::parseTotal;
 using engine::TotalError;
 
 struct TotalRow {
-    // Shown by ctest beside the row's name.
-    friend void PrintTo(const TotalRow& row, std::ostream* out) { *out << row.name; }
-
     const char* name;
     const char* text;
     const char* separator;

@@ -88,7 +88,6 @@ void HelpTest::helpMenuCommandsPassTheirArguments()
     QCOMPARE(window.findChild<QLineEdit*>("txtYards")->text(), QStringLiteral("250"));
 }
 
-
 void HelpTest::viewerFindsAKeywordAsItIsTyped()
 {
     // The index's order and the marked topic are proven on a real desktop; typing is here.
@@ -291,7 +290,6 @@ void HelpTest::sitemapNestsLists()
     QCOMPARE(entries[1].children.size(), std::size_t{1});
     QCOMPARE(entries[1].children[0].name, QStringLiteral("Two.A"));
 }
-
 
 void HelpTest::shellTellsUserWhenNothingOpensTheAddress_data()
 {

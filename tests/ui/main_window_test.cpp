@@ -106,10 +106,6 @@ void MainWindowTest::maximisingMovesNothing()
     QCOMPARE(field("txtPasserRating")->geometry(), before);
 }
 
-
-
-
-
 void MainWindowTest::emptyFieldsReadShowZero()
 {
     clickCalculate(); // empty attempts: read, refused, and nothing after it is read
@@ -130,13 +126,27 @@ void MainWindowTest::typedCharactersAreFiltered_data()
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("letters dropped") << "txtAttempts" << "1a2b3" << "123";
-    QTest::newRow("minus in a count") << "txtAttempts" << "-7" << "7";
-    QTest::newRow("minus in yards") << "txtYards" << "-7" << "-7";
-    QTest::newRow("point in a count") << "txtTouchdowns" << "3.5" << "35";
-    QTest::newRow("anything of - and . in yards") << "txtYards" << "1.2.3--" << "1.2.3--";
-    QTest::newRow("space plus comma") << "txtYards" << "1 +,2" << "12";
-    QTest::newRow("leading zeros, no limit") << "txtInterceptions" << "000123456789012" << "000123456789012";
+    QTest::newRow("letters dropped") << "txtAttempts"
+                                     << "1a2b3"
+                                     << "123";
+    QTest::newRow("minus in a count") << "txtAttempts"
+                                      << "-7"
+                                      << "7";
+    QTest::newRow("minus in yards") << "txtYards"
+                                    << "-7"
+                                    << "-7";
+    QTest::newRow("point in a count") << "txtTouchdowns"
+                                      << "3.5"
+                                      << "35";
+    QTest::newRow("anything of - and . in yards") << "txtYards"
+                                                  << "1.2.3--"
+                                                  << "1.2.3--";
+    QTest::newRow("space plus comma") << "txtYards"
+                                      << "1 +,2"
+                                      << "12";
+    QTest::newRow("leading zeros, no limit") << "txtInterceptions"
+                                             << "000123456789012"
+                                             << "000123456789012";
 }
 
 void MainWindowTest::typedCharactersAreFiltered()
@@ -179,8 +189,6 @@ void MainWindowTest::composedTextIsFilteredToo()
     }
     QCOMPARE(attempts->text(), QStringLiteral("12"));
 }
-
-
 
 void MainWindowTest::thousandsOfCalculationsLeaveNothingBehind()
 {
@@ -279,8 +287,10 @@ void MainWindowTest::accessKeys()
     QTest::keyClick(m_window.get(), Qt::Key_P, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget(), field("txtAttempts"));
     QCOMPARE(field("txtAttempts")->selectedText(), QStringLiteral("502"));
-    const std::pair<Qt::Key, const char*> labels[] = {
-        {Qt::Key_C, "txtCompletions"}, {Qt::Key_Y, "txtYards"}, {Qt::Key_T, "txtTouchdowns"}, {Qt::Key_I, "txtInterceptions"}};
+    const std::pair<Qt::Key, const char*> labels[] = {{Qt::Key_C, "txtCompletions"},
+                                                      {Qt::Key_Y, "txtYards"},
+                                                      {Qt::Key_T, "txtTouchdowns"},
+                                                      {Qt::Key_I, "txtInterceptions"}};
     for (const auto& [key, name] : labels) {
         QTest::keyClick(m_window.get(), key, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget(), field(name));

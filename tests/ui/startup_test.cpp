@@ -155,8 +155,6 @@ void StartupTest::aboutIsModalAndOwnedByTheCalculator()
     QVERIFY(checked);
 }
 
-
-
 void StartupTest::aboutIsCreatedAnewWithTheNewYear()
 {
     FixedClock clock(2026);
