@@ -25,10 +25,7 @@ class ChmArchive {
     // compiled help file.
     static std::variant<std::unique_ptr<ChmArchive>, QString> open(const QString& path);
 
-    ChmArchive(const ChmArchive&) = delete;
-    ChmArchive& operator=(const ChmArchive&) = delete;
-    ChmArchive(ChmArchive&&) = delete;
-    ChmArchive& operator=(ChmArchive&&) = delete;
+    Q_DISABLE_COPY_MOVE(ChmArchive)
     ~ChmArchive();
 
     // The object at `path` ("/Welcome.htm"), or a sentence saying why it cannot be read:

@@ -33,10 +33,7 @@ class HelpViewer : public QWidget {
   public:
     explicit HelpViewer(platform::Shell& shell);
     ~HelpViewer() override;
-    HelpViewer(const HelpViewer&) = delete;
-    HelpViewer& operator=(const HelpViewer&) = delete;
-    HelpViewer(HelpViewer&&) = delete;
-    HelpViewer& operator=(HelpViewer&&) = delete;
+    Q_DISABLE_COPY_MOVE(HelpViewer)
 
     // Carries out a command and brings the window to the front.
     void run(const HelpCommand& command);
