@@ -23,9 +23,6 @@ inline constexpr char kLegalWarning[] =
     "or distribution of this program, or any portion of it, may result in civil and criminal "
     "penalties.";
 
-// The topic that Help, Contents opens.
-inline constexpr char kStartTopic[] = "Welcome.htm";
-
 // A label's text as the window is designed: the notice with its single year, and the
 // version fixed at 1.0 (the splash window writes its own when it loads).
 std::string designText(LabelText text);

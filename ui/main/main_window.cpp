@@ -254,15 +254,14 @@ void MainWindow::mnuExit_Click()
 void MainWindow::mnuContents_Click()
 {
     if (m_commands.htmlHelp != nullptr) {
-        m_commands.htmlHelp->HtmlHelpA(nullptr, platform::helpFilePath(), platform::kDisplayToc,
-                                       description::kStartTopic);
+        platform::showContents(*m_commands.htmlHelp);
     }
 }
 
 void MainWindow::mnuIndex_Click()
 {
     if (m_commands.htmlHelp != nullptr) {
-        m_commands.htmlHelp->HtmlHelpA(nullptr, platform::helpFilePath(), platform::kDisplayIndex, {});
+        platform::showIndex(*m_commands.htmlHelp);
     }
 }
 

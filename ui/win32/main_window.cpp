@@ -229,15 +229,14 @@ void MainWindow::btnExit_Click()
 void MainWindow::mnuContents_Click()
 {
     if (m_commands.htmlHelp != nullptr) {
-        m_commands.htmlHelp->HtmlHelpA(nullptr, platform::helpFilePath(), platform::kDisplayToc,
-                                       description::kStartTopic);
+        platform::showContents(*m_commands.htmlHelp);
     }
 }
 
 void MainWindow::mnuIndex_Click()
 {
     if (m_commands.htmlHelp != nullptr) {
-        m_commands.htmlHelp->HtmlHelpA(nullptr, platform::helpFilePath(), platform::kDisplayIndex, {});
+        platform::showIndex(*m_commands.htmlHelp);
     }
 }
 

@@ -1,3 +1,5 @@
+// The help and web links as the calculator calls them, the same on every system.
+
 #include "platform/shell.h"
 
 #include "identity/product.h"
@@ -17,6 +19,16 @@ std::string helpFilePath()
     constexpr char kSeparator = '/';
 #endif
     return programFolder() + kSeparator + "Help" + kSeparator + product::kHelpFileName;
+}
+
+void showContents(HtmlHelp& htmlHelp)
+{
+    htmlHelp.HtmlHelpA(nullptr, helpFilePath(), kDisplayToc, "Welcome.htm");
+}
+
+void showIndex(HtmlHelp& htmlHelp)
+{
+    htmlHelp.HtmlHelpA(nullptr, helpFilePath(), kDisplayIndex, {});
 }
 
 } // namespace platform
