@@ -36,7 +36,7 @@ ShowTaskBar=0
 """
 
 
-def wait_for(condition, timeout=5.0, what="the condition"):
+def wait_for(condition, timeout=10.0, what="the condition"):
     """Polls until `condition` returns something true, and returns it."""
     deadline = time.monotonic() + timeout
     while True:
@@ -202,7 +202,14 @@ class Program:
         """Waits for the splash window's hand-over and for the calculator to have the
         focus, asked for through the window manager when `activate`; returns its window."""
         window = wait_for(lambda: self.desktop.windows(f"^{TITLE}$"), what="the calculator")[0]
-        if activate:
-            self.desktop.xdotool("windowactivate", "--sync", window)
-        wait_for(lambda: self.desktop.focused_title() == TITLE, what="the calculator's focus")
+
+        def focused():
+            # Asked again while another window (a viewer just mapped) takes the focus.
+            if self.desktop.focused_title() == TITLE:
+                return True
+            if activate:
+                self.desktop.xdotool("windowactivate", window)
+            return False
+
+        wait_for(focused, what="the calculator's focus")
         return window
