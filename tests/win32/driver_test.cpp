@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -24,15 +25,16 @@ namespace {
 
 using description::Command;
 
-template <typename Result> Result waitFor(const std::function<Result()>& probe, int milliseconds = 5000)
+bool eventually(const std::function<bool()>& holds, int milliseconds = 5000)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        if (Result result = probe(); result || std::chrono::steady_clock::now() > deadline) {
-            return result;
+    while (!holds()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    return true;
 }
 
 std::wstring environment(const wchar_t* name)
@@ -50,52 +52,53 @@ std::string text(HWND window)
     return platform::toUtf8(buffer);
 }
 
-// The program, started for one test and ended after it.
-class Program {
-  public:
-    Program()
+HWND visibleWindow(const wchar_t* className, const wchar_t* title = nullptr)
+{
+    HWND found = nullptr;
+    eventually([&] {
+        found = ::FindWindowW(className, title);
+        return found != nullptr && ::IsWindowVisible(found) != FALSE;
+    });
+    return found;
+}
+
+bool gone(HWND window)
+{
+    return eventually([&] { return ::IsWindow(window) == FALSE; });
+}
+
+// Each test starts the program and ends it.
+class Program : public testing::Test {
+  protected:
+    void SetUp() override
     {
         std::wstring commandLine = L"\"" + environment(L"PASSER_RATING_EXE") + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        m_started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                     &startup, &m_process) != FALSE;
+        ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                     &startup, &m_process));
     }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-    Program(Program&&) = delete;
-    Program& operator=(Program&&) = delete;
-    ~Program()
+    void TearDown() override
     {
-        if (m_started) {
-            ::TerminateProcess(m_process.hProcess, 0);
-            ::WaitForSingleObject(m_process.hProcess, 5000);
-            ::CloseHandle(m_process.hThread);
-            ::CloseHandle(m_process.hProcess);
-        }
+        ::TerminateProcess(m_process.hProcess, 0);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
     }
 
-    [[nodiscard]] bool ended(int milliseconds = 3000) const
-    {
-        return ::WaitForSingleObject(m_process.hProcess, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
-    }
-
-    static HWND window(const wchar_t* className, const wchar_t* title = nullptr)
-    {
-        return waitFor<HWND>([=] {
-            const HWND found = ::FindWindowW(className, title);
-            return found != nullptr && ::IsWindowVisible(found) != FALSE ? found : nullptr;
-        });
-    }
+    [[nodiscard]] bool ended() const { return ::WaitForSingleObject(m_process.hProcess, 3000) == WAIT_OBJECT_0; }
 
     // The calculator, once the splash window has handed over.
     HWND calculator()
     {
-        m_calculator = window(win32::kMainClass);
+        m_calculator = visibleWindow(win32::kMainClass);
         return m_calculator;
     }
-
     [[nodiscard]] HWND control(std::size_t index) const { return ::GetDlgItem(m_calculator, win32::controlId(index)); }
+    [[nodiscard]] bool shows(std::size_t index, const std::string& expected) const
+    {
+        return eventually([&] { return text(control(index)) == expected; }, 3000);
+    }
 
     void type(std::size_t index, const std::string& characters) const
     {
@@ -103,124 +106,91 @@ class Program {
             ::SendMessageW(control(index), WM_CHAR, static_cast<unsigned char>(c), 0);
         }
     }
-
-    // A key as the user presses it: through the program's message loop.
-    void press(std::size_t index, WPARAM key) const
+    // Attempts, completions, yards, touchdowns, interceptions.
+    void typeLine(const std::array<const char*, 5>& line) const
     {
-        ::PostMessageW(control(index), WM_KEYDOWN, key, 0);
-        ::PostMessageW(control(index), WM_KEYUP, key, 0);
+        for (std::size_t field = 0; field < line.size(); ++field) {
+            type(description::kEntryControls[field], line[field]);
+        }
     }
-
+    // A key as the user presses it: through the program's message loop.
+    static void press(HWND window, WPARAM key)
+    {
+        ::PostMessageW(window, WM_KEYDOWN, key, 0);
+        ::PostMessageW(window, WM_KEYUP, key, 0);
+    }
     void command(Command command) const
     {
         ::PostMessageW(m_calculator, WM_COMMAND, static_cast<WPARAM>(win32::commandId(command)), 0);
     }
 
-    [[nodiscard]] std::string rating(const std::string& expected) const
-    {
-        const HWND field = control(description::kTxtPasserRating);
-        return waitFor<bool>([&] { return text(field) == expected; }, 3000) ? expected : text(field);
-    }
-
-    void enter(const char* completions, const char* attempts, const char* yards, const char* touchdowns,
-               const char* interceptions) const
-    {
-        type(description::kTxtCompletions, completions);
-        type(description::kTxtAttempts, attempts);
-        type(description::kTxtYards, yards);
-        type(description::kTxtTouchdowns, touchdowns);
-        type(description::kTxtInterceptions, interceptions);
-    }
-
   private:
     PROCESS_INFORMATION m_process{};
-    bool m_started = false;
     HWND m_calculator = nullptr;
 };
 
-const std::wstring kTitle = platform::toWide(product::kTitle);
-
-TEST(Splash, HandsOverToTheCalculatorAfterTwoSeconds)
+TEST_F(Program, SplashHandsOverToTheCalculatorAfterTwoSeconds)
 {
-    Program program;
-    const HWND splash = Program::window(win32::kSplashClass);
+    const HWND splash = visibleWindow(win32::kSplashClass);
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(::GetWindowTextLengthW(splash), 0); // no caption
     EXPECT_EQ(::FindWindowW(win32::kMainClass, nullptr), nullptr);
-    const HWND calculator = program.calculator();
-    ASSERT_NE(calculator, nullptr);
-    EXPECT_TRUE(waitFor<bool>([&] { return ::IsWindow(splash) == FALSE; }));
-    EXPECT_EQ(text(calculator), product::kTitle);
+    ASSERT_NE(calculator(), nullptr);
+    EXPECT_TRUE(gone(splash));
+    EXPECT_EQ(text(calculator()), product::kTitle);
 }
 
-TEST(Splash, ACharacterKeyEndsTheProgram)
+TEST_F(Program, ACharacterKeyOnTheSplashEndsTheProgram)
 {
-    Program program;
-    const HWND splash = Program::window(win32::kSplashClass);
-    ASSERT_NE(splash, nullptr);
-    ::PostMessageW(splash, WM_CHAR, 'q', 0);
-    EXPECT_TRUE(program.ended());
+    ::PostMessageW(visibleWindow(win32::kSplashClass), WM_CHAR, 'q', 0);
+    EXPECT_TRUE(ended());
 }
 
-TEST(Calculator, ATypedCalculationWithEnter)
+TEST_F(Program, ATypedCalculationWithEnterThenEsc)
 {
-    Program program;
-    ASSERT_NE(program.calculator(), nullptr);
-    program.enter("21", "34", "285", "1", "1");
-    program.press(description::kTxtInterceptions, VK_RETURN);
-    EXPECT_EQ(program.rating("86"), "86");
-    // The college formula: the whole 15 digits.
-    ::SendMessageW(program.control(description::kOptNCAA), BM_CLICK, 0, 0);
-    program.command(Command::Calculate);
-    EXPECT_EQ(program.rating("136"), "136");
-}
+    ASSERT_NE(calculator(), nullptr);
+    typeLine({"34", "21", "285", "1", "1"});
+    press(control(description::kTxtInterceptions), VK_RETURN);
+    EXPECT_TRUE(shows(description::kTxtPasserRating, "86"));
+    ::SendMessageW(control(description::kOptNCAA), BM_CLICK, 0, 0);
+    command(Command::Calculate);
+    EXPECT_TRUE(shows(description::kTxtPasserRating, "136"));
 
-TEST(Calculator, AMessageBoxNamesTheRuleAndKeepsTheRating)
-{
-    Program program;
-    ASSERT_NE(program.calculator(), nullptr);
-    program.enter("21", "34", "285", "1", "1");
-    ::PostMessageW(program.control(description::kBtnCalculate), BM_CLICK, 0, 0);
-    ASSERT_EQ(program.rating("86"), "86");
-    ::SendMessageW(program.control(description::kTxtAttempts), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"20"));
-    ::PostMessageW(program.control(description::kBtnCalculate), BM_CLICK, 0, 0);
-
-    const HWND box = Program::window(L"#32770", kTitle.c_str());
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(text(::GetDlgItem(box, 0xFFFF)), "Completions cannot exceed Attempts.");
-    EXPECT_EQ(::GetDlgItem(box, IDCANCEL), nullptr); // OK only
-    EXPECT_EQ(::IsWindowEnabled(program.calculator()), FALSE);
-    ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(waitFor<bool>([&] { return ::IsWindow(box) == FALSE; }));
-    EXPECT_EQ(program.rating("86"), "86");
-}
-
-TEST(Calculator, EscClearsEveryField)
-{
-    Program program;
-    ASSERT_NE(program.calculator(), nullptr);
-    program.enter("21", "34", "285", "1", "1");
-    program.command(Command::Calculate);
-    ASSERT_EQ(program.rating("86"), "86");
-    program.press(description::kTxtYards, VK_ESCAPE);
-    EXPECT_EQ(program.rating(""), "");
+    press(control(description::kTxtYards), VK_ESCAPE);
+    EXPECT_TRUE(shows(description::kTxtPasserRating, ""));
     for (const std::size_t entry : description::kEntryControls) {
-        EXPECT_EQ(text(program.control(entry)), "");
+        EXPECT_EQ(text(control(entry)), "");
     }
 }
 
-TEST(Calculator, TypedCharactersPassTheFieldsFilter)
+TEST_F(Program, AMessageBoxNamesTheRuleAndKeepsTheRating)
 {
-    Program program;
-    ASSERT_NE(program.calculator(), nullptr);
-    program.type(description::kTxtAttempts, "1a2b-3.");
-    program.type(description::kTxtYards, "-7.5x");
-    EXPECT_EQ(text(program.control(description::kTxtAttempts)), "123");
-    EXPECT_EQ(text(program.control(description::kTxtYards)), "-7.5");
-    program.type(description::kTxtYards, "\b");
-    EXPECT_EQ(text(program.control(description::kTxtYards)), "-7.");
+    ASSERT_NE(calculator(), nullptr);
+    typeLine({"34", "21", "285", "1", "1"});
+    ::PostMessageW(control(description::kBtnCalculate), BM_CLICK, 0, 0);
+    ASSERT_TRUE(shows(description::kTxtPasserRating, "86"));
+    ::SendMessageW(control(description::kTxtAttempts), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"20"));
+    ::PostMessageW(control(description::kBtnCalculate), BM_CLICK, 0, 0);
 
-    // Ctrl+V, Ctrl+C, Ctrl+X, Ctrl+Z arrive as the characters 22, 3, 24 and 26.
+    const HWND box = visibleWindow(L"#32770", platform::toWide(product::kTitle).c_str());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(text(::GetDlgItem(box, 0xFFFF)), "Completions cannot exceed Attempts.");
+    EXPECT_EQ(::GetDlgItem(box, IDCANCEL), nullptr); // OK only
+    EXPECT_EQ(::IsWindowEnabled(calculator()), FALSE);
+    ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(gone(box));
+    EXPECT_TRUE(shows(description::kTxtPasserRating, "86"));
+}
+
+TEST_F(Program, TypedCharactersPassTheFieldsFilter)
+{
+    ASSERT_NE(calculator(), nullptr);
+    type(description::kTxtAttempts, "1a2b-3.");
+    type(description::kTxtYards, "-7.5x\b");
+    EXPECT_EQ(text(control(description::kTxtAttempts)), "123");
+    EXPECT_EQ(text(control(description::kTxtYards)), "-7.");
+
+    // Ctrl+V, Ctrl+C, Ctrl+X and Ctrl+Z arrive as the characters 22, 3, 24 and 26.
     ASSERT_TRUE(::OpenClipboard(nullptr));
     ::EmptyClipboard();
     const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, 8);
@@ -228,27 +198,22 @@ TEST(Calculator, TypedCharactersPassTheFieldsFilter)
     ::GlobalUnlock(memory);
     ::SetClipboardData(CF_UNICODETEXT, memory);
     ::CloseClipboard();
-    program.type(description::kTxtAttempts, "\x16\x03\x18\x1a");
-    EXPECT_EQ(text(program.control(description::kTxtAttempts)), "123");
+    type(description::kTxtAttempts, "\x16\x03\x18\x1a");
+    EXPECT_EQ(text(control(description::kTxtAttempts)), "123");
 }
 
-TEST(About, IsModalAndClosesWithEnterAndEsc)
+TEST_F(Program, AboutIsModalAndClosesWithEnterAndEsc)
 {
-    Program program;
-    const HWND calculator = program.calculator();
-    ASSERT_NE(calculator, nullptr);
-    const std::wstring caption = platform::toWide(description::aboutCaption());
+    ASSERT_NE(calculator(), nullptr);
     for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-        program.command(Command::About);
-        const HWND about = Program::window(win32::kAboutClass, caption.c_str());
+        command(Command::About);
+        const HWND about = visibleWindow(win32::kAboutClass, platform::toWide(description::aboutCaption()).c_str());
         ASSERT_NE(about, nullptr);
-        EXPECT_EQ(::GetWindow(about, GW_OWNER), calculator);
-        EXPECT_EQ(::IsWindowEnabled(calculator), FALSE);
-        const HWND ok = ::GetDlgItem(about, win32::kIdOk);
-        ::PostMessageW(ok, WM_KEYDOWN, key, 0);
-        ::PostMessageW(ok, WM_KEYUP, key, 0);
-        EXPECT_TRUE(waitFor<bool>([&] { return ::IsWindow(about) == FALSE; }));
-        EXPECT_TRUE(waitFor<bool>([&] { return ::IsWindowEnabled(calculator) != FALSE; }));
+        EXPECT_EQ(::GetWindow(about, GW_OWNER), calculator());
+        EXPECT_EQ(::IsWindowEnabled(calculator()), FALSE);
+        press(::GetDlgItem(about, win32::kIdOk), key);
+        EXPECT_TRUE(gone(about));
+        EXPECT_TRUE(eventually([&] { return ::IsWindowEnabled(calculator()) != FALSE; }));
     }
 }
 
@@ -256,67 +221,57 @@ TEST(About, IsModalAndClosesWithEnterAndEsc)
 int helpTab()
 {
     HWND tabs = nullptr;
-    const HWND viewer = ::FindWindowW(L"HH Parent", nullptr);
-    if (viewer != nullptr) {
-        ::EnumChildWindows(
-            viewer,
-            [](HWND child, LPARAM found) {
-                std::wstring name(64, L'\0');
-                name.resize(static_cast<std::size_t>(::GetClassNameW(child, name.data(), 64)));
-                if (name != WC_TABCONTROLW) {
-                    return TRUE;
-                }
-                *reinterpret_cast<HWND*>(found) = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&tabs));
-    }
+    ::EnumChildWindows(
+        ::FindWindowW(L"HH Parent", nullptr),
+        [](HWND child, LPARAM found) {
+            std::wstring name(64, L'\0');
+            name.resize(static_cast<std::size_t>(::GetClassNameW(child, name.data(), 64)));
+            *reinterpret_cast<HWND*>(found) = name == WC_TABCONTROLW ? child : nullptr;
+            return name == WC_TABCONTROLW ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tabs));
     return tabs != nullptr ? static_cast<int>(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
 }
 
-TEST(Help, ContentsAndIndexOpenTheViewerOnTheirTab)
+TEST_F(Program, ContentsAndIndexOpenTheHelpViewerOnTheirTab)
 {
-    Program program;
-    ASSERT_NE(program.calculator(), nullptr);
+    ASSERT_NE(calculator(), nullptr);
     // Wine's viewer loses its tab when a second command reuses it, so each command gets a
     // viewer of its own here.
-    program.command(Command::Index);
-    EXPECT_EQ(waitFor<int>([] { return helpTab() == 1 ? 1 : 0; }), 1) << helpTab();
+    command(Command::Index);
+    EXPECT_TRUE(eventually([] { return helpTab() == 1; })) << helpTab();
     ::PostMessageW(::FindWindowW(L"HH Parent", nullptr), WM_CLOSE, 0, 0);
-    ASSERT_EQ(waitFor<int>([] { return ::FindWindowW(L"HH Parent", nullptr) == nullptr ? 1 : 0; }), 1);
-    program.command(Command::Contents);
-    EXPECT_EQ(waitFor<int>([] { return helpTab() == 0 ? 1 : 0; }), 1) << helpTab();
+    ASSERT_TRUE(eventually([] { return ::FindWindowW(L"HH Parent", nullptr) == nullptr; }));
+    command(Command::Contents);
+    EXPECT_TRUE(eventually([] { return helpTab() == 0; })) << helpTab();
 }
 
-TEST(Web, TheHomePageGoesToTheBrowser)
+TEST_F(Program, TheHomePageGoesToTheBrowser)
 {
-    Program program;
-    ASSERT_NE(program.calculator(), nullptr);
-    program.command(Command::Web);
-    // The stand-in browser writes what it was given into this file.
-    const std::wstring record = environment(L"PASSER_RATING_BROWSER_RECORD");
-    const auto received = [&] {
-        std::ifstream file(platform::toUtf8(record));
-        std::string line;
-        std::getline(file, line);
-        return line;
-    };
-    EXPECT_TRUE(waitFor<bool>([&] { return received() == product::kHomePage; }, 10000)) << received();
+    ASSERT_NE(calculator(), nullptr);
+    command(Command::Web);
+    // The stand-in browser writes down the address it was given.
+    std::string received;
+    EXPECT_TRUE(eventually(
+        [&] {
+            std::ifstream(platform::toUtf8(environment(L"PASSER_RATING_BROWSER_RECORD"))) >> received;
+            return received == product::kHomePage;
+        },
+        10000))
+        << received;
 }
 
-TEST(Exit, F3AndTheCloseBoxEndTheProgram)
+TEST_F(Program, F3EndsTheProgram)
 {
-    for (const bool closeBox : {false, true}) {
-        Program program;
-        const HWND calculator = program.calculator();
-        ASSERT_NE(calculator, nullptr);
-        if (closeBox) {
-            ::PostMessageW(calculator, WM_SYSCOMMAND, SC_CLOSE, 0);
-        } else {
-            program.press(description::kTxtYards, VK_F3); // the accelerator of File, Exit
-        }
-        EXPECT_TRUE(program.ended());
-    }
+    ASSERT_NE(calculator(), nullptr);
+    press(control(description::kTxtYards), VK_F3); // the accelerator of File, Exit
+    EXPECT_TRUE(ended());
+}
+
+TEST_F(Program, TheCloseBoxEndsTheProgram)
+{
+    ::PostMessageW(calculator(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(ended());
 }
 
 } // namespace
