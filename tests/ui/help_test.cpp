@@ -114,33 +114,17 @@ void HelpTest::viewerReportsProblemsItself_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("topic");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("missing file") << "/nonexistent/Help.chm"
-                                  << "Welcome.htm"
-                                  << "does not exist";
-    QTest::newRow("not a help file") << "garbage"
-                                     << "Welcome.htm"
-                                     << "not a compiled help file";
-    QTest::newRow("empty") << "empty"
-                           << "Welcome.htm"
-                           << "is empty";
-    QTest::newRow("huge") << "huge"
-                          << "Welcome.htm"
-                          << "too large";
-    QTest::newRow("a folder") << "/tmp"
-                              << "Welcome.htm"
-                              << "not a file";
-    QTest::newRow("a pipe") << "fifo"
-                            << "Welcome.htm"
-                            << "not a file";
-    QTest::newRow("a device") << "/dev/zero"
-                              << "Welcome.htm"
-                              << "not a file";
-    << "Welcome.htm"
-    << "cannot be opened";
-    QTest::newRow("missing topic") << kHelpFile << "Nowhere.htm"
-                                   << "no topic";
-    QTest::newRow("topic leaving the file") << kHelpFile << "../../etc/passwd"
-                                            << "outside";
+    // clang-format off
+    QTest::newRow("missing file") << "/nonexistent/Help.chm" << "Welcome.htm" << "does not exist";
+    QTest::newRow("not a help file") << "garbage" << "Welcome.htm" << "not a compiled help file";
+    QTest::newRow("empty") << "empty" << "Welcome.htm" << "is empty";
+    QTest::newRow("huge") << "huge" << "Welcome.htm" << "too large";
+    QTest::newRow("a folder") << "/tmp" << "Welcome.htm" << "not a file";
+    QTest::newRow("a pipe") << "fifo" << "Welcome.htm" << "not a file";
+    QTest::newRow("a device") << "/dev/zero" << "Welcome.htm" << "not a file";
+    QTest::newRow("missing topic") << kHelpFile << "Nowhere.htm" << "no topic";
+    QTest::newRow("topic leaving the file") << kHelpFile << "../../etc/passwd" << "outside";
+    // clang-format on
 }
 
 void HelpTest::viewerReportsProblemsItself()
@@ -193,28 +177,19 @@ void HelpTest::linksStayInsideTheFile_data()
     QTest::addColumn<QString>("link");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("path");
-    QTest::newRow("sibling") << "/Welcome.htm"
-                             << "Messages.htm" << int(Kind::Topic) << "/Messages.htm";
-    QTest::newRow("dot segments") << "/a/b.htm"
-                                  << "./c/../Welcome.htm" << int(Kind::Topic) << "/a/Welcome.htm";
-    QTest::newRow("absolute chm") << "/a/b.htm"
-                                  << "chm:/Welcome.htm#top" << int(Kind::Topic) << "/Welcome.htm";
-    QTest::newRow("anchor") << "/Welcome.htm"
-                            << "#keys" << int(Kind::Anchor) << "";
-    QTest::newRow("web") << "/Welcome.htm"
-                         << "HTTPS://example.com/" << int(Kind::Web) << "";
-    QTest::newRow("mail") << "/Welcome.htm"
-                          << "mailto:a@example.com" << int(Kind::Web) << "";
-    QTest::newRow("climbs out") << "/Welcome.htm"
-                                << "../../etc/passwd" << int(Kind::Topic) << "/etc/passwd";
-    QTest::newRow("climbs out of chm:") << "/Welcome.htm"
-                                        << "chm:/../x.htm" << int(Kind::Outside) << "";
-    QTest::newRow("local file") << "/Welcome.htm"
-                                << "file:///etc/passwd" << int(Kind::Outside) << "";
-    QTest::newRow("program") << "/Welcome.htm"
-                             << "javascript:alert(1)" << int(Kind::Outside) << "";
-    QTest::newRow("no topic yet") << ""
-                                  << "Welcome.htm" << int(Kind::Topic) << "/Welcome.htm";
+    // clang-format off
+    QTest::newRow("sibling") << "/Welcome.htm" << "Messages.htm" << int(Kind::Topic) << "/Messages.htm";
+    QTest::newRow("dot segments") << "/a/b.htm" << "./c/../Welcome.htm" << int(Kind::Topic) << "/a/Welcome.htm";
+    QTest::newRow("absolute chm") << "/a/b.htm" << "chm:/Welcome.htm#top" << int(Kind::Topic) << "/Welcome.htm";
+    QTest::newRow("anchor") << "/Welcome.htm" << "#keys" << int(Kind::Anchor) << "";
+    QTest::newRow("web") << "/Welcome.htm" << "HTTPS://example.com/" << int(Kind::Web) << "";
+    QTest::newRow("mail") << "/Welcome.htm" << "mailto:a@example.com" << int(Kind::Web) << "";
+    QTest::newRow("climbs out") << "/Welcome.htm" << "../../etc/passwd" << int(Kind::Topic) << "/etc/passwd";
+    QTest::newRow("climbs out of chm:") << "/Welcome.htm" << "chm:/../x.htm" << int(Kind::Outside) << "";
+    QTest::newRow("local file") << "/Welcome.htm" << "file:///etc/passwd" << int(Kind::Outside) << "";
+    QTest::newRow("program") << "/Welcome.htm" << "javascript:alert(1)" << int(Kind::Outside) << "";
+    QTest::newRow("no topic yet") << "" << "Welcome.htm" << int(Kind::Topic) << "/Welcome.htm";
+    // clang-format on
 }
 
 void HelpTest::linksStayInsideTheFile()
@@ -232,12 +207,14 @@ void HelpTest::commandsTravelWholeOrNotAtAll_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("taken");
+    // clang-format off
     QTest::newRow("contents") << QByteArray("--contents\0/h.chm\0Welcome.htm\0", 30) << true;
     QTest::newRow("index") << QByteArray("--index\0/h.chm\0\0", 16) << true;
     QTest::newRow("cut short") << QByteArray("--contents\0/h.chm\0Welc", 22) << false;
     QTest::newRow("unknown tab") << QByteArray("--exec\0/bin/sh\0\0", 16) << false;
     QTest::newRow("one too many") << QByteArray("--index\0a\0b\0c\0", 14) << false;
     QTest::newRow("too long") << QByteArray("--index\0", 8) + QByteArray(help::kMaxCommandBytes, 'a') +
+                                     // clang-format on
                                      QByteArray("\0\0", 2)
                               << false;
     QTest::newRow("nothing") << QByteArray() << false;
@@ -279,9 +256,11 @@ void HelpTest::shellTellsUserWhenNothingOpensTheAddress_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<bool>("told");
+    // clang-format off
     QTest::newRow("handler opens it") << "true" << false;
     QTest::newRow("handler fails") << "false" << true;
     QTest::newRow("no handler at all") << "/nonexistent/xdg-open" << true;
+    // clang-format on
 }
 
 void HelpTest::shellTellsUserWhenNothingOpensTheAddress()

@@ -126,27 +126,15 @@ void MainWindowTest::typedCharactersAreFiltered_data()
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("letters dropped") << "txtAttempts"
-                                     << "1a2b3"
-                                     << "123";
-    QTest::newRow("minus in a count") << "txtAttempts"
-                                      << "-7"
-                                      << "7";
-    QTest::newRow("minus in yards") << "txtYards"
-                                    << "-7"
-                                    << "-7";
-    QTest::newRow("point in a count") << "txtTouchdowns"
-                                      << "3.5"
-                                      << "35";
-    QTest::newRow("anything of - and . in yards") << "txtYards"
-                                                  << "1.2.3--"
-                                                  << "1.2.3--";
-    QTest::newRow("space plus comma") << "txtYards"
-                                      << "1 +,2"
-                                      << "12";
-    QTest::newRow("leading zeros, no limit") << "txtInterceptions"
-                                             << "000123456789012"
-                                             << "000123456789012";
+    // clang-format off
+    QTest::newRow("letters dropped") << "txtAttempts" << "1a2b3" << "123";
+    QTest::newRow("minus in a count") << "txtAttempts" << "-7" << "7";
+    QTest::newRow("minus in yards") << "txtYards" << "-7" << "-7";
+    QTest::newRow("point in a count") << "txtTouchdowns" << "3.5" << "35";
+    QTest::newRow("anything of - and . in yards") << "txtYards" << "1.2.3--" << "1.2.3--";
+    QTest::newRow("space plus comma") << "txtYards" << "1 +,2" << "12";
+    QTest::newRow("leading zeros, no limit") << "txtInterceptions" << "000123456789012" << "000123456789012";
+    // clang-format on
 }
 
 void MainWindowTest::typedCharactersAreFiltered()
