@@ -5,6 +5,8 @@ set -euo pipefail
 PASSER_RATING=$(realpath "${1:?usage: run.sh PATH/TO/passer-rating}")
 export PASSER_RATING
 cd "$(dirname "$0")"
+# The desktop session (tools/desktop.py) is shared with the benchmarks.
+export PYTHONPATH=$PWD/../../tools
 exec dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!

@@ -56,13 +56,6 @@ def test_keys_without_a_character_leave_the_splash_to_hand_over(desktop, start):
     assert program.find("text", "Pass Completions").getState().contains(pyatspi.STATE_FOCUSED)
 
 
-def test_a_typed_calculation_with_enter(desktop, start):
-    program = start()
-    program.calculator()
-    enter_totals(desktop, "21", "34", "285", "1", "1")
-    desktop.key("Return")
-    wait_for(lambda: program.text("Passer Rating") == "86", what="the rating 86")
-
 
 def test_a_long_college_rating_shows_its_start_and_copies_whole(desktop, start):
     program = start()

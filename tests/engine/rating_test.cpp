@@ -117,13 +117,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"NegativeAttemptsZeroCompletions", {"-5", "", "", "", ""}, Refusal::CompletionsExceedAttempts}),
     RowName{});
 
-TEST(Calculate, EmptyAttemptsStopsBeforeReadingTheRest)
-{
-    const Calculation result = calculate({"", "", "", "", ""}, Formula::Professional, ".");
-    EXPECT_TRUE(result.readAsZero[static_cast<std::size_t>(Field::Attempts)]);
-    EXPECT_FALSE(result.readAsZero[static_cast<std::size_t>(Field::Completions)]);
-}
-
 TEST(Calculate, EmptyFieldsReadBeforeAFailureAreReported)
 {
     const Calculation result = calculate({"10", "", "x", "", ""}, Formula::Professional, ".");
@@ -133,26 +126,12 @@ TEST(Calculate, EmptyFieldsReadBeforeAFailureAreReported)
     EXPECT_FALSE(result.readAsZero[static_cast<std::size_t>(Field::Interceptions)]);
 }
 
-TEST(Calculate, AttemptsOnlyReadsEveryEmptyField)
-{
-    const Calculation result = calculate({"10", "", "", "", ""}, Formula::Professional, ".");
-    for (std::size_t i = 1; i < engine::kFieldCount; ++i) {
-        EXPECT_TRUE(result.readAsZero[i]) << "field " << i;
-    }
-    EXPECT_FALSE(result.readAsZero[0]);
-}
-
 TEST(Calculate, RatingDoesNotDependOnTheSeparator)
 {
     EXPECT_EQ(calculate({"20", "14", "210", "2", "2"}, Formula::Professional, ",").rating.view(), "97,9");
     EXPECT_EQ(calculate({"20", "20", "400", "5", "0"}, Formula::Professional, ",").rating.view(), "158,3");
     // Totals may be typed with either point.
     EXPECT_EQ(calculate({"20", "14", "209,6", "2", "2"}, Formula::Professional, ",").rating.view(), "97,9");
-}
-
-TEST(Calculate, CollegeRatingIsNeverRoundedBelowFifteenDigits)
-{
-    EXPECT_EQ(calculate({"3", "1", "1", "0", "0"}, Formula::College, ".").rating.view(), "36.1333333333333");
 }
 
 struct BoundaryRow {

@@ -1,7 +1,7 @@
-"""A real desktop for the end-to-end tests: Xvfb on a free display, a window manager,
-and the accessibility bus. Input goes through the X server (XTest, by xdotool); what the
-tests read is what a user or a screen reader gets: window titles and geometry, the
-clipboard, and the accessibility tree over AT-SPI."""
+"""A real desktop for the end-to-end tests and the help benchmark: Xvfb on a free
+display, a window manager, and the accessibility bus. Input goes through the X server
+(XTest, by xdotool); what is read is what a user or a screen reader gets: window titles
+and geometry, the clipboard, and the accessibility tree over AT-SPI."""
 
 import os
 import shutil
