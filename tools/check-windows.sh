@@ -23,7 +23,8 @@ done
 echo "passer-rating.exe: $size bytes; imports $dlls"
 (cd "$build" && rm -f passer-rating-*.zip && cpack -G ZIP >/dev/null)
 zip=$(ls "$build"/passer-rating-*.zip)
-unzip -l "$zip" | grep -q "Help/" || fail "the ZIP has no Help folder"
+listing=$(unzip -l "$zip")
+grep -q "Help/" <<<"$listing" || fail "the ZIP has no Help folder"
 echo "packed $(basename "$zip")"
 
 work=$(mktemp -d)
