@@ -14,7 +14,7 @@ namespace description {
 
 enum class ControlKind { Label, CountEntry, YardsEntry, Result, Button, Option };
 
-struct ControlSpec {
+struct Control {
     ControlKind kind;
     const char* name;
     const char* caption; // "&" marks the access key
@@ -27,23 +27,23 @@ inline constexpr char kWindowFontFamily[] = "Comic Sans MS";
 
 // In tab order. A label's access key focuses the control after it.
 inline constexpr std::array kMainControls{
-    ControlSpec{ControlKind::Label, "lblCompletions", "Pass &Completions:", {120, 240, 1455, 255}},
-    ControlSpec{ControlKind::CountEntry, "txtCompletions", "", {1800, 240, 855, 330}},
-    ControlSpec{ControlKind::Label, "lblAttempts", "&Pass Attempts:", {120, 720, 1455, 255}},
-    ControlSpec{ControlKind::CountEntry, "txtAttempts", "", {1800, 720, 855, 330}},
-    ControlSpec{ControlKind::Label, "lblYards", "Passing &Yards:", {120, 1200, 1455, 255}},
-    ControlSpec{ControlKind::YardsEntry, "txtYards", "", {1800, 1200, 855, 330}},
-    ControlSpec{ControlKind::Label, "lblTouchdowns", "&Touchdowns:", {120, 1680, 1455, 255}},
-    ControlSpec{ControlKind::CountEntry, "txtTouchdowns", "", {1800, 1680, 855, 330}},
-    ControlSpec{ControlKind::Label, "lblInterceptions", "&Interceptions:", {120, 2160, 1455, 255}},
-    ControlSpec{ControlKind::CountEntry, "txtInterceptions", "", {1800, 2160, 855, 330}},
-    ControlSpec{ControlKind::Button, "btnCalculate", "Calculate", {360, 2640, 1335, 615}},
-    ControlSpec{ControlKind::Result, "txtPasserRating", "", {4440, 1200, 975, 330}},
-    ControlSpec{ControlKind::Label, "Label1", "Passer Rating:", {3120, 1200, 1215, 255}},
-    ControlSpec{ControlKind::Button, "btnReset", "Reset", {2160, 2640, 1335, 615}},
-    ControlSpec{ControlKind::Button, "btnExit", "Exit", {3960, 2640, 1335, 615}},
-    ControlSpec{ControlKind::Option, "optNFL", "NF&L", {3120, 240, 975, 375}},
-    ControlSpec{ControlKind::Option, "optNCAA", "&NCAA", {4440, 240, 1095, 375}},
+    Control{ControlKind::Label, "lblCompletions", "Pass &Completions:", {120, 240, 1455, 255}},
+    Control{ControlKind::CountEntry, "txtCompletions", "", {1800, 240, 855, 330}},
+    Control{ControlKind::Label, "lblAttempts", "&Pass Attempts:", {120, 720, 1455, 255}},
+    Control{ControlKind::CountEntry, "txtAttempts", "", {1800, 720, 855, 330}},
+    Control{ControlKind::Label, "lblYards", "Passing &Yards:", {120, 1200, 1455, 255}},
+    Control{ControlKind::YardsEntry, "txtYards", "", {1800, 1200, 855, 330}},
+    Control{ControlKind::Label, "lblTouchdowns", "&Touchdowns:", {120, 1680, 1455, 255}},
+    Control{ControlKind::CountEntry, "txtTouchdowns", "", {1800, 1680, 855, 330}},
+    Control{ControlKind::Label, "lblInterceptions", "&Interceptions:", {120, 2160, 1455, 255}},
+    Control{ControlKind::CountEntry, "txtInterceptions", "", {1800, 2160, 855, 330}},
+    Control{ControlKind::Button, "btnCalculate", "Calculate", {360, 2640, 1335, 615}},
+    Control{ControlKind::Result, "txtPasserRating", "", {4440, 1200, 975, 330}},
+    Control{ControlKind::Label, "Label1", "Passer Rating:", {3120, 1200, 1215, 255}},
+    Control{ControlKind::Button, "btnReset", "Reset", {2160, 2640, 1335, 615}},
+    Control{ControlKind::Button, "btnExit", "Exit", {3960, 2640, 1335, 615}},
+    Control{ControlKind::Option, "optNFL", "NF&L", {3120, 240, 975, 375}},
+    Control{ControlKind::Option, "optNCAA", "&NCAA", {4440, 240, 1095, 375}},
 };
 
 // The index in kMainControls of the control named `name`; a name not in the table does
@@ -80,35 +80,35 @@ enum class Command { Exit, Calculate, Reset, Contents, Index, Web, About };
 
 enum class Key { None, F1, F3, CtrlL, CtrlT };
 
-struct MenuItemSpec {
+struct MenuItem {
     const char* name;
     const char* caption;
     Key shortcut;
     Command command;
 };
 
-struct MenuSpec {
+struct Menu {
     const char* name;
     const char* caption;
-    const MenuItemSpec* items;
+    const MenuItem* items;
     std::size_t count;
 };
 
-inline constexpr MenuItemSpec kFileItems[]{{"mnuExit", "E&xit", Key::F3, Command::Exit}};
-inline constexpr MenuItemSpec kActionItems[]{
+inline constexpr MenuItem kFileItems[]{{"mnuExit", "E&xit", Key::F3, Command::Exit}};
+inline constexpr MenuItem kActionItems[]{
     {"mnuCalculate", "&Calculate", Key::CtrlL, Command::Calculate},
     {"mnuReset", "&Reset", Key::CtrlT, Command::Reset},
 };
-inline constexpr MenuItemSpec kHelpItems[]{
+inline constexpr MenuItem kHelpItems[]{
     {"mnuContents", "&Contents", Key::F1, Command::Contents},
     {"mnuIndex", "&Index", Key::None, Command::Index},
     {"mnuMorvalenite", "Morvalenite Software on the &Web...", Key::None, Command::Web},
     {"mnuAbout", "&About...", Key::None, Command::About},
 };
 inline constexpr std::array kMenus{
-    MenuSpec{"mnuFile", "&File", kFileItems, std::size(kFileItems)},
-    MenuSpec{"mnuAction", "&Action", kActionItems, std::size(kActionItems)},
-    MenuSpec{"mnuHelp", "&Help", kHelpItems, std::size(kHelpItems)},
+    Menu{"mnuFile", "&File", kFileItems, std::size(kFileItems)},
+    Menu{"mnuAction", "&Action", kActionItems, std::size(kActionItems)},
+    Menu{"mnuHelp", "&Help", kHelpItems, std::size(kHelpItems)},
 };
 
 } // namespace description

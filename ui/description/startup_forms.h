@@ -12,7 +12,7 @@ namespace description {
 // What a label shows; the notice is filled in when the window loads.
 enum class LabelText { Company, ProductName, Version, Copyright, Warning };
 
-struct LabelSpec {
+struct Label {
     const char* name;
     LabelText text;
     TwipsRect rect;
@@ -28,11 +28,11 @@ inline constexpr TwipsRect kSplashLogo{120, 240, 3060, 3555}; // imgLogo, in Fra
 inline constexpr int kSplashMilliseconds = 2000;              // Timer1
 
 inline constexpr std::array kSplashLabels{
-    LabelSpec{"lblCompanyProduct", LabelText::Company, {3240, 120, 3675, 525}, 18, true, false, true},
-    LabelSpec{"lblProductName", LabelText::ProductName, {3360, 600, 3435, 2250}, 27.75, true, true, true},
-    LabelSpec{"lblVersion", LabelText::Version, {3240, 3000, 3675, 345}, 12, true, false, true},
-    LabelSpec{"lblCopyright", LabelText::Copyright, {3240, 3420, 3675, 285}, 8.25, false, false, true},
-    LabelSpec{"lblWarning", LabelText::Warning, {120, 3840, 6825, 495}, 6.75, false, true, true},
+    Label{"lblCompanyProduct", LabelText::Company, {3240, 120, 3675, 525}, 18, true, false, true},
+    Label{"lblProductName", LabelText::ProductName, {3360, 600, 3435, 2250}, 27.75, true, true, true},
+    Label{"lblVersion", LabelText::Version, {3240, 3000, 3675, 345}, 12, true, false, true},
+    Label{"lblCopyright", LabelText::Copyright, {3240, 3420, 3675, 285}, 8.25, false, false, true},
+    Label{"lblWarning", LabelText::Warning, {120, 3840, 6825, 495}, 6.75, false, true, true},
 };
 
 inline constexpr TwipsSize kAboutClientSize{7200, 4875};
@@ -40,15 +40,15 @@ inline constexpr TwipsRect kAboutOk{5565, 4080, 1260, 585};  // cmdOK, default a
 inline constexpr TwipsRect kAboutLogo{120, 120, 3060, 3555}; // Image1
 
 inline constexpr std::array kAboutLabels{
-    LabelSpec{"lblTitle", LabelText::Company, {3240, 120, 3915, 720}, 20.25, true, false, true},
-    LabelSpec{"Label1", LabelText::ProductName, {3240, 960, 3855, 375}, 14.25, true, false, true},
-    LabelSpec{"lblVersion", LabelText::Version, {3240, 1560, 3885, 345}, 9.75, true, false, true},
-    LabelSpec{"lblWarning", LabelText::Warning, {3240, 2040, 3855, 1635}, 8.25, false, true, true},
-    LabelSpec{"lblCopyright", LabelText::Copyright, {120, 3960, 5295, 285}, 8.25, false, false, false},
+    Label{"lblTitle", LabelText::Company, {3240, 120, 3915, 720}, 20.25, true, false, true},
+    Label{"Label1", LabelText::ProductName, {3240, 960, 3855, 375}, 14.25, true, false, true},
+    Label{"lblVersion", LabelText::Version, {3240, 1560, 3885, 345}, 9.75, true, false, true},
+    Label{"lblWarning", LabelText::Warning, {3240, 2040, 3855, 1635}, 8.25, false, true, true},
+    Label{"lblCopyright", LabelText::Copyright, {120, 3960, 5295, 285}, 8.25, false, false, false},
 };
 
 // Line1, the etched separator: a grey line over a white one, from x1 to x2 at y.
-struct LineSpec {
+struct Line {
     int index;
     int x1;
     int x2;
@@ -57,8 +57,8 @@ struct LineSpec {
     unsigned char grey; // red, green and blue alike
 };
 inline constexpr std::array kAboutLines{
-    LineSpec{1, 90, 7080, 3765, 1, 128},
-    LineSpec{0, 105, 7080, 3780, 2, 255},
+    Line{1, 90, 7080, 3765, 1, 128},
+    Line{0, 105, 7080, 3780, 2, 255},
 };
 
 } // namespace description

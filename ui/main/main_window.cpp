@@ -26,7 +26,7 @@ namespace {
 
 using description::ControlKind;
 
-QWidget* createControl(const description::ControlSpec& control, QWidget* parent)
+QWidget* createControl(const description::Control& control, QWidget* parent)
 {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
@@ -117,7 +117,7 @@ void MainWindow::createControls(QWidget* clientArea)
     // A field is named for screen readers after the label before it in the table.
     QLabel* previousLabel = nullptr;
     for (std::size_t i = 0; i < created.size(); ++i) {
-        const description::ControlSpec& control = description::kMainControls[i];
+        const description::Control& control = description::kMainControls[i];
         QWidget* widget = createControl(control, clientArea);
         widget->setObjectName(control.name);
         widget->setGeometry(toPixels(control.rect));
@@ -172,11 +172,11 @@ void MainWindow::createMenus()
         }
         return nullptr;
     };
-    for (const description::MenuSpec& menu : description::kMenus) {
+    for (const description::Menu& menu : description::kMenus) {
         QMenu* popup = menuBar()->addMenu(QString::fromUtf8(menu.caption));
         popup->setObjectName(menu.name);
         for (std::size_t i = 0; i < menu.count; ++i) {
-            const description::MenuItemSpec& item = menu.items[i];
+            const description::MenuItem& item = menu.items[i];
             QAction* action = popup->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(item.name);
             action->setShortcut(shortcutOf(item.shortcut));

@@ -14,15 +14,15 @@ namespace ui {
 namespace {
 
 // One member of the etched separator Line1.
-void addLine(QWidget* parent, const description::LineSpec& spec)
+void addLine(QWidget* parent, const description::Line& row)
 {
     auto* line = new QWidget(parent);
     line->setObjectName("Line1");
-    line->setProperty("index", spec.index);
-    line->setGeometry(pixels(spec.x1), pixels(spec.y), pixels(spec.x2) - pixels(spec.x1), spec.widthPixels);
+    line->setProperty("index", row.index);
+    line->setGeometry(pixels(row.x1), pixels(row.y), pixels(row.x2) - pixels(row.x1), row.widthPixels);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, QColor(spec.grey, spec.grey, spec.grey));
+    palette.setColor(QPalette::Window, QColor(row.grey, row.grey, row.grey));
     line->setPalette(palette);
 }
 
@@ -48,18 +48,18 @@ AboutWindow::AboutWindow(const Clock& clock, QWidget* owner)
     connect(ok, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 
     addLogo(this, "Image1", description::kAboutLogo);
-    for (const description::LabelSpec& spec : description::kAboutLabels) {
-        QLabel* label = addLabel(this, spec);
-        if (spec.text == description::LabelText::Company) {
+    for (const description::Label& row : description::kAboutLabels) {
+        QLabel* label = addLabel(this, row);
+        if (row.text == description::LabelText::Company) {
             QPalette black = label->palette();
             black.setColor(QPalette::WindowText, Qt::black);
             label->setPalette(black);
-        } else if (spec.text == description::LabelText::Copyright) {
+        } else if (row.text == description::LabelText::Copyright) {
             m_copyright = label;
         }
     }
-    for (const description::LineSpec& spec : description::kAboutLines) {
-        addLine(this, spec);
+    for (const description::Line& row : description::kAboutLines) {
+        addLine(this, row);
     }
 
     Form_Load(clock);

@@ -77,11 +77,11 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
     frame->onClick = [this] { Frame1_Click(); };
 
     addLogo(frame, "imgLogo", description::kSplashLogo);
-    for (const description::LabelSpec& spec : description::kSplashLabels) {
-        QLabel* label = addLabel(frame, spec);
-        if (spec.text == description::LabelText::Version) {
+    for (const description::Label& row : description::kSplashLabels) {
+        QLabel* label = addLabel(frame, row);
+        if (row.text == description::LabelText::Version) {
             m_version = label;
-        } else if (spec.text == description::LabelText::Copyright) {
+        } else if (row.text == description::LabelText::Copyright) {
             m_copyright = label;
         }
     }

@@ -9,14 +9,14 @@
 
 namespace ui {
 
-QLabel* addLabel(QWidget* parent, const description::LabelSpec& spec)
+QLabel* addLabel(QWidget* parent, const description::Label& row)
 {
-    auto* label = new QLabel(QString::fromStdString(description::designText(spec.text)), parent);
-    label->setObjectName(spec.name);
-    label->setGeometry(toPixels(spec.rect));
-    label->setFont(windowFont(spec.points, spec.bold));
-    label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    label->setWordWrap(spec.wrap);
+    auto* label = new QLabel(QString::fromStdString(description::designText(row.text)), parent);
+    label->setObjectName(row.name);
+    label->setGeometry(toPixels(row.rect));
+    label->setFont(windowFont(row.points, row.bold));
+    label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setWordWrap(row.wrap);
     label->setTextFormat(Qt::PlainText);
     label->setAttribute(Qt::WA_NoMousePropagation);
     return label;

@@ -12,7 +12,7 @@ namespace ui {
 
 // A label in the windows' face with its designed text. Labels pass no click on to what
 // lies below them.
-QLabel* addLabel(QWidget* parent, const description::LabelSpec& spec);
+QLabel* addLabel(QWidget* parent, const description::Label& row);
 
 // The 200 x 233 logo at its natural size, centred in a single-line border.
 QLabel* addLogo(QWidget* parent, const char* name, description::TwipsRect rect);

@@ -25,7 +25,7 @@ LRESULT CALLBACK aboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT: { // Line1, the etched separator
         PAINTSTRUCT paint{};
         const HDC dc = ::BeginPaint(window, &paint);
-        for (const description::LineSpec& line : description::kAboutLines) {
+        for (const description::Line& line : description::kAboutLines) {
             const HPEN pen = ::CreatePen(PS_SOLID, line.widthPixels, RGB(line.grey, line.grey, line.grey));
             const HGDIOBJ old = ::SelectObject(dc, pen);
             ::MoveToEx(dc, pixels(line.x1), pixels(line.y), nullptr);
@@ -65,9 +65,9 @@ void showAbout(const description::Clock& clock, HWND owner)
     const HWND ok =
         createChild(L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, description::kAboutOk, about, kIdOk, windowFont());
     addLogo(about, description::kAboutLogo);
-    for (const description::LabelSpec& spec : description::kAboutLabels) {
-        const HWND label = addLabel(about, spec);
-        if (spec.text == description::LabelText::Copyright) { // Form_Load
+    for (const description::Label& row : description::kAboutLabels) {
+        const HWND label = addLabel(about, row);
+        if (row.text == description::LabelText::Copyright) { // Form_Load
             setWindowText(label, description::copyrightNotice(clock.currentYear()));
         }
     }

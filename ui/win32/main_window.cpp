@@ -118,12 +118,12 @@ MainWindow::~MainWindow()
 void MainWindow::createControls()
 {
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        const description::ControlSpec& spec = description::kMainControls[i];
-        const ControlClass control = classOf(spec.kind, i == description::kOptNFL);
-        m_controls[i] = createChild(control.className, spec.caption, control.style, spec.rect, m_window, controlId(i),
-                                    windowFont());
-        if (spec.kind == ControlKind::CountEntry || spec.kind == ControlKind::YardsEntry) {
-            makeEntryField(m_controls[i], spec.kind == ControlKind::YardsEntry ? Accepts::Yards : Accepts::Count);
+        const description::Control& row = description::kMainControls[i];
+        const ControlClass control = classOf(row.kind, i == description::kOptNFL);
+        m_controls[i] =
+            createChild(control.className, row.caption, control.style, row.rect, m_window, controlId(i), windowFont());
+        if (row.kind == ControlKind::CountEntry || row.kind == ControlKind::YardsEntry) {
+            makeEntryField(m_controls[i], row.kind == ControlKind::YardsEntry ? Accepts::Yards : Accepts::Count);
         }
     }
     ::SendMessageW(m_controls[description::kBtnCalculate], BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
@@ -134,10 +134,10 @@ HMENU MainWindow::createMenus()
 {
     const HMENU bar = ::CreateMenu();
     std::vector<ACCEL> accelerators;
-    for (const description::MenuSpec& menu : description::kMenus) {
+    for (const description::Menu& menu : description::kMenus) {
         const HMENU popup = ::CreatePopupMenu();
         for (std::size_t i = 0; i < menu.count; ++i) {
-            const description::MenuItemSpec& item = menu.items[i];
+            const description::MenuItem& item = menu.items[i];
             const std::wstring caption = platform::toWide(item.caption) + shortcutText(item.shortcut);
             ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(commandId(item.command)), caption.c_str());
             ACCEL accel{};

@@ -48,12 +48,12 @@ SplashWindow::SplashWindow(const description::Clock& clock, SplashCommands comma
     // frame's bare part.
     createChild(L"BUTTON", {}, BS_GROUPBOX, description::kSplashFrame, m_window, -1, windowFont());
     addLogo(m_window, inFrame(description::kSplashLogo));
-    for (description::LabelSpec spec : description::kSplashLabels) {
-        spec.rect = inFrame(spec.rect);
-        const HWND label = addLabel(m_window, spec);
-        if (spec.text == description::LabelText::Version) {
+    for (description::Label row : description::kSplashLabels) {
+        row.rect = inFrame(row.rect);
+        const HWND label = addLabel(m_window, row);
+        if (row.text == description::LabelText::Version) {
             m_version = label;
-        } else if (spec.text == description::LabelText::Copyright) {
+        } else if (row.text == description::LabelText::Copyright) {
             m_copyright = label;
         }
     }

@@ -75,11 +75,11 @@ HWND createChild(const wchar_t* className, const std::string& text, DWORD style,
     return child;
 }
 
-HWND addLabel(HWND parent, const description::LabelSpec& spec)
+HWND addLabel(HWND parent, const description::Label& row)
 {
-    const DWORD style = SS_NOTIFY | SS_NOPREFIX | (spec.centred ? SS_CENTER : SS_LEFT);
-    return createChild(L"STATIC", description::designText(spec.text), style, spec.rect, parent, -1,
-                       windowFont(spec.points, spec.bold));
+    const DWORD style = SS_NOTIFY | SS_NOPREFIX | (row.centred ? SS_CENTER : SS_LEFT);
+    return createChild(L"STATIC", description::designText(row.text), style, row.rect, parent, -1,
+                       windowFont(row.points, row.bold));
 }
 
 HWND addLogo(HWND parent, const description::TwipsRect& rect)

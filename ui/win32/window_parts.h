@@ -28,7 +28,7 @@ HWND createChild(const wchar_t* className, const std::string& text, DWORD style,
                  HWND parent, int id, HFONT font);
 
 // A label with its designed text; it keeps its clicks, so they reach no window below.
-HWND addLabel(HWND parent, const description::LabelSpec& spec);
+HWND addLabel(HWND parent, const description::Label& row);
 
 // The 200 x 233 logo at its natural size, centred in a single-line border.
 HWND addLogo(HWND parent, const description::TwipsRect& rect);
