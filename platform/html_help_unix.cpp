@@ -5,10 +5,8 @@
 
 #include "platform/html_help.h"
 
+#include <QCoreApplication>
 #include <QProcess>
-
-#include <climits>
-#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -35,13 +33,7 @@ std::unique_ptr<HtmlHelp> createHtmlHelp()
 
 std::string programFolder()
 {
-    std::string path(PATH_MAX, '\0');
-    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0) {
-        return ".";
-    }
-    path.resize(static_cast<std::size_t>(length));
-    return path.substr(0, path.rfind('/'));
+    return QCoreApplication::applicationDirPath().toStdString();
 }
 
 } // namespace platform

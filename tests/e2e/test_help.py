@@ -122,5 +122,5 @@ def stop_viewer(folder):
 def remove(place):
     if place.is_dir() and not place.is_symlink():
         shutil.rmtree(place)
-    elif place.exists() or place.is_symlink():
-        place.unlink()
+    else:
+        place.unlink(missing_ok=True)

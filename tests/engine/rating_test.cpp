@@ -11,13 +11,7 @@ namespace {
 
 using rows::operator<<;
 
-using engine::calculate;
-using engine::Calculation;
-using engine::Field;
-using engine::FieldTexts;
-using engine::Formula;
-using engine::PasserStats;
-using engine::Refusal;
+using namespace engine; // NOLINT(google-build-using-namespace): the engine is what is tested
 
 // Texts in the window's order of reading: attempts, completions, yards, touchdowns,
 // interceptions.

@@ -61,24 +61,20 @@ INSTANTIATE_TEST_SUITE_P(
         RoundRow{"ManyPlacesKeepEverything", 1.0 / 3, 300, 0.333333333333333}),
     RowName{});
 
-TEST(RoundAdv, CountOverflowFailsOnceTheTextIsSplit)
+TEST(RoundAdv, FailsOnACountOutOfReach)
 {
-    const auto rounded = RoundAdv(12.5, 32767);
-    ASSERT_FALSE(rounded.hasValue());
-    EXPECT_EQ(rounded.error(), RoundError::CountOverflow);
+    const auto overflow = RoundAdv(12.5, 32767); // once the text is split
+    ASSERT_FALSE(overflow.hasValue());
+    EXPECT_EQ(overflow.error(), RoundError::CountOverflow);
+    const auto negative = RoundAdv(12.5, -1);
+    ASSERT_FALSE(negative.hasValue());
+    EXPECT_EQ(negative.error(), RoundError::NegativeCount);
 }
 
 TEST(RoundAdv, CountOverflowNotReachedForWholeNumbersOrZero)
 {
     EXPECT_EQ(RoundAdv(12, 32767).value(), 12);
     EXPECT_EQ(RoundAdv(0, 32767).value(), 0);
-}
-
-TEST(RoundAdv, NegativeCountFails)
-{
-    const auto rounded = RoundAdv(12.5, -1);
-    ASSERT_FALSE(rounded.hasValue());
-    EXPECT_EQ(rounded.error(), RoundError::NegativeCount);
 }
 
 // The round-up adds one to the kept digits taken as a whole number. The classic way

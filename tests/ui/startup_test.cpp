@@ -48,17 +48,15 @@ class ModalDriver : public QObject {
 struct Splash {
     explicit Splash(int year, int major = 1, int minor = 0) : clock(year)
     {
-        window = new ui::SplashWindow(clock, {[this] { handOver(); }, [this] { ++ends; }}, major, minor);
+        const auto handOver = [this] {
+            shownAtHandOver = window && window->isVisible();
+            ++handOvers;
+        };
+        window = new ui::SplashWindow(clock, {handOver, [this] { ++ends; }}, major, minor);
         window->show();
     }
     Q_DISABLE_COPY_MOVE(Splash)
     ~Splash() { delete window.data(); } // one still open, or closed but not yet deleted
-
-    void handOver()
-    {
-        shownAtHandOver = window && window->isVisible();
-        ++handOvers;
-    }
 
     FixedClock clock;
     QPointer<ui::SplashWindow> window;
