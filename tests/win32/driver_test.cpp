@@ -1,6 +1,7 @@
-// Drives the real passer-rating.exe through its windows' messages, as Windows delivers a
-// user's input (WM_CHAR, WM_KEYDOWN through the message loop, BM_CLICK, menu commands),
-// and reads back what the windows show (WM_GETTEXT, window classes and states).
+// Drives the real passer-rating.exe as a user does: keys and clicks go in as input
+// (SendInput), so they pass the program's message loop, its accelerators and the dialog
+// manager. Messages serve only to read what the windows show (texts, focus, selection) and
+// to find them. PASSER_RATING_EXE names the program.
 
 #include "identity/product.h"
 #include "platform/windows_text.h"
@@ -11,11 +12,13 @@
 
 #include <array>
 #include <chrono>
-#include <cstring>
+#include <cwchar>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <windows.h>
 
@@ -25,7 +28,8 @@ namespace {
 
 using description::Command;
 
-bool eventually(const std::function<bool()>& holds, int milliseconds = 5000)
+// Waits for a condition; limits are generous, so only a fault reaches them.
+bool eventually(const std::function<bool()>& holds, int milliseconds = 10000)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (!holds()) {
@@ -67,17 +71,87 @@ bool gone(HWND window)
     return eventually([&] { return ::IsWindow(window) == FALSE; });
 }
 
+void sendKeys(const std::vector<INPUT>& inputs)
+{
+    ::SendInput(static_cast<UINT>(inputs.size()), const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
+}
+
+INPUT keyInput(WORD key, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+// Keys held down in order and let go in reverse: {VK_MENU, 'C'} is Alt+C.
+void press(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        inputs.push_back(keyInput(key, false));
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        inputs.push_back(keyInput(*key, true));
+    }
+    sendKeys(inputs);
+}
+
+// Each character by the key that types it, with Shift where the layout needs it.
+void typeKeys(const std::string& characters)
+{
+    for (const char c : characters) {
+        const SHORT scan = ::VkKeyScanW(static_cast<wchar_t>(c));
+        const auto key = static_cast<WORD>(LOBYTE(scan));
+        if ((HIBYTE(scan) & 1) != 0) {
+            press({VK_SHIFT, key});
+        } else {
+            press({key});
+        }
+    }
+}
+
+void clickAt(POINT point)
+{
+    std::array<INPUT, 3> inputs{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = point.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = point.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void click(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    clickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+// The window with the keyboard focus in the thread that runs `window`.
+HWND focusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+bool foreground(HWND window)
+{
+    ::SetForegroundWindow(window);
+    return eventually([&] { return ::GetForegroundWindow() == window; });
+}
+
 // Each test starts the program and ends it.
 class Program : public testing::Test {
   protected:
-    void SetUp() override
-    {
-        std::wstring commandLine = L"\"" + environment(L"PASSER_RATING_EXE") + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                     &startup, &m_process));
-    }
+    void SetUp() override { start(environment(L"PASSER_RATING_EXE")); }
     void TearDown() override
     {
         ::TerminateProcess(m_process.hProcess, 0);
@@ -86,42 +160,56 @@ class Program : public testing::Test {
         ::CloseHandle(m_process.hProcess);
     }
 
-    [[nodiscard]] bool ended() const { return ::WaitForSingleObject(m_process.hProcess, 3000) == WAIT_OBJECT_0; }
+    void start(std::wstring program)
+    {
+        std::wstring commandLine = L"\"" + program + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                     &startup, &m_process));
+    }
 
-    // The calculator, once the splash window has handed over.
+    [[nodiscard]] bool ended() const { return ::WaitForSingleObject(m_process.hProcess, 10000) == WAIT_OBJECT_0; }
+
+    // The calculator in front, once the splash window has handed over.
     HWND calculator()
     {
         m_calculator = visibleWindow(win32::kMainClass);
+        if (m_calculator != nullptr && !foreground(m_calculator)) {
+            ADD_FAILURE() << "the calculator did not come to the front";
+        }
         return m_calculator;
     }
     [[nodiscard]] HWND control(std::size_t index) const { return ::GetDlgItem(m_calculator, win32::controlId(index)); }
     [[nodiscard]] bool shows(std::size_t index, const std::string& expected) const
     {
-        return eventually([&] { return text(control(index)) == expected; }, 3000);
+        return eventually([&] { return text(control(index)) == expected; });
+    }
+    [[nodiscard]] bool focusIn(std::size_t index) const
+    {
+        return eventually([&] { return focusOf(m_calculator) == control(index); });
+    }
+    [[nodiscard]] bool wholeTextSelected(std::size_t index) const
+    {
+        return eventually([&] {
+            DWORD start = 0;
+            DWORD end = 0;
+            ::SendMessageW(control(index), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            return start == 0 && end == text(control(index)).size() && end > 0;
+        });
     }
 
-    void type(std::size_t index, const std::string& characters) const
-    {
-        for (const char c : characters) {
-            ::SendMessageW(control(index), WM_CHAR, static_cast<unsigned char>(c), 0);
-        }
-    }
-    // Attempts, completions, yards, touchdowns, interceptions.
+    // Attempts, completions, yards, touchdowns, interceptions, typed from the top field
+    // (completions, where the cursor stands on opening) down with Tab.
     void typeLine(const std::array<const char*, 5>& line) const
     {
-        for (std::size_t field = 0; field < line.size(); ++field) {
-            type(description::kEntryControls[field], line[field]);
+        const std::array<const char*, 5> byTab{line[1], line[0], line[2], line[3], line[4]};
+        for (std::size_t i = 0; i < byTab.size(); ++i) {
+            typeKeys(byTab[i]);
+            if (i + 1 < byTab.size()) {
+                press({VK_TAB});
+            }
         }
-    }
-    // A key as the user presses it: through the program's message loop.
-    static void press(HWND window, WPARAM key)
-    {
-        ::PostMessageW(window, WM_KEYDOWN, key, 0);
-        ::PostMessageW(window, WM_KEYUP, key, 0);
-    }
-    void command(Command command) const
-    {
-        ::PostMessageW(m_calculator, WM_COMMAND, static_cast<WPARAM>(win32::commandId(command)), 0);
     }
 
   private:
@@ -138,83 +226,198 @@ TEST_F(Program, SplashHandsOverToTheCalculatorAfterTwoSeconds)
     ASSERT_NE(calculator(), nullptr);
     EXPECT_TRUE(gone(splash));
     EXPECT_EQ(text(calculator()), product::kTitle);
+    EXPECT_TRUE(focusIn(description::kTxtCompletions));
 }
 
 TEST_F(Program, ACharacterKeyOnTheSplashEndsTheProgram)
 {
-    ::PostMessageW(visibleWindow(win32::kSplashClass), WM_CHAR, 'q', 0);
+    ASSERT_TRUE(foreground(visibleWindow(win32::kSplashClass)));
+    typeKeys("q");
     EXPECT_TRUE(ended());
 }
 
 TEST_F(Program, ATypedCalculationWithEnterThenEsc)
 {
     ASSERT_NE(calculator(), nullptr);
-    typeLine({"34", "21", "285", "1", "1"});
-    press(control(description::kTxtInterceptions), VK_RETURN);
-    EXPECT_TRUE(shows(description::kTxtPasserRating, "86"));
-    ::SendMessageW(control(description::kOptNCAA), BM_CLICK, 0, 0);
-    command(Command::Calculate);
-    EXPECT_TRUE(shows(description::kTxtPasserRating, "136"));
+    typeLine({"34", "21", "285", "2", "1"});
+    press({VK_RETURN});
+    EXPECT_TRUE(shows(description::kTxtPasserRating, "95.8"));
+    press({VK_MENU, 'N'});
+    press({VK_CONTROL, 'L'});
+    EXPECT_TRUE(shows(description::kTxtPasserRating, "145.705882352941"));
 
-    press(control(description::kTxtYards), VK_ESCAPE);
+    press({VK_ESCAPE});
     EXPECT_TRUE(shows(description::kTxtPasserRating, ""));
     for (const std::size_t entry : description::kEntryControls) {
         EXPECT_EQ(text(control(entry)), "");
     }
 }
 
-TEST_F(Program, AMessageBoxNamesTheRuleAndKeepsTheRating)
+TEST_F(Program, TabAndShiftTabWalkTheTabOrder)
 {
     ASSERT_NE(calculator(), nullptr);
-    typeLine({"34", "21", "285", "1", "1"});
-    ::PostMessageW(control(description::kBtnCalculate), BM_CLICK, 0, 0);
-    ASSERT_TRUE(shows(description::kTxtPasserRating, "86"));
-    ::SendMessageW(control(description::kTxtAttempts), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"20"));
-    ::PostMessageW(control(description::kBtnCalculate), BM_CLICK, 0, 0);
+    using namespace description;
+    const std::array order{kTxtCompletions,  kTxtAttempts, kTxtYards, kTxtTouchdowns, kTxtInterceptions, kBtnCalculate,
+                           kTxtPasserRating, kBtnReset,    kBtnExit,  kOptNFL,        kTxtCompletions};
+    ASSERT_TRUE(focusIn(order.front()));
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        press({VK_TAB});
+        EXPECT_TRUE(focusIn(order[i])) << kMainControls[order[i]].name;
+    }
+    for (std::size_t i = order.size() - 1; i-- > 0;) {
+        press({VK_SHIFT, VK_TAB});
+        EXPECT_TRUE(focusIn(order[i])) << kMainControls[order[i]].name;
+    }
+}
 
-    const HWND box = visibleWindow(L"#32770", platform::toWide(product::kTitle).c_str());
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(text(::GetDlgItem(box, 0xFFFF)), "Completions cannot exceed Attempts.");
-    EXPECT_EQ(::GetDlgItem(box, IDCANCEL), nullptr); // OK only
-    EXPECT_EQ(::IsWindowEnabled(calculator()), FALSE);
-    ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    EXPECT_TRUE(gone(box));
-    EXPECT_TRUE(shows(description::kTxtPasserRating, "86"));
+TEST_F(Program, EveryLabelAndOptionAccessKeyMovesTheFocus)
+{
+    ASSERT_NE(calculator(), nullptr);
+    using namespace description;
+    const struct {
+        WORD key;
+        std::size_t control;
+    } rows[]{
+        {'P', kTxtAttempts},      {'C', kTxtCompletions}, {'Y', kTxtYards}, {'T', kTxtTouchdowns},
+        {'I', kTxtInterceptions}, {'N', kOptNCAA},        {'L', kOptNFL},
+    };
+    for (const auto& row : rows) {
+        press({VK_MENU, row.key});
+        EXPECT_TRUE(focusIn(row.control)) << kMainControls[row.control].name;
+    }
+    EXPECT_EQ(::SendMessageW(control(kOptNFL), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Program, AFieldSelectsItsWholeTextWhenAnAccessKeyOrAClickBringsTheFocus)
+{
+    ASSERT_NE(calculator(), nullptr);
+    press({VK_MENU, 'Y'});
+    typeKeys("285");
+    press({VK_MENU, 'T'});
+    typeKeys("2");
+    press({VK_MENU, 'Y'});
+    EXPECT_TRUE(wholeTextSelected(description::kTxtYards));
+    click(control(description::kTxtTouchdowns));
+    EXPECT_TRUE(wholeTextSelected(description::kTxtTouchdowns));
+    typeKeys("3");
+    EXPECT_TRUE(shows(description::kTxtTouchdowns, "3"));
+}
+
+TEST_F(Program, MenuAccessKeysRunTheirCommands)
+{
+    ASSERT_NE(calculator(), nullptr);
+    typeLine({"30", "20", "250", "3", "1"});
+    press({VK_MENU, 'A'});
+    press({'C'});
+    EXPECT_TRUE(shows(description::kTxtPasserRating, "111.8"));
+    press({VK_MENU, 'A'});
+    press({'R'});
+    EXPECT_TRUE(shows(description::kTxtPasserRating, ""));
+    EXPECT_TRUE(shows(description::kTxtYards, ""));
+
+    press({VK_MENU, 'H'});
+    press({'A'});
+    const HWND about = visibleWindow(win32::kAboutClass, platform::toWide(description::aboutCaption()).c_str());
+    ASSERT_NE(about, nullptr);
+    press({VK_RETURN});
+    EXPECT_TRUE(gone(about));
+
+    press({VK_MENU, 'F'});
+    press({'X'});
+    EXPECT_TRUE(ended());
 }
 
 TEST_F(Program, TypedCharactersPassTheFieldsFilter)
 {
     ASSERT_NE(calculator(), nullptr);
-    type(description::kTxtAttempts, "1a2b-3.");
-    type(description::kTxtYards, "-7.5x\b");
+    press({VK_MENU, 'P'});
+    typeKeys("1a2b-3.");
+    press({VK_MENU, 'Y'});
+    typeKeys("-7.5x\b");
+    EXPECT_TRUE(shows(description::kTxtYards, "-7."));
     EXPECT_EQ(text(control(description::kTxtAttempts)), "123");
-    EXPECT_EQ(text(control(description::kTxtYards)), "-7.");
 
-    // Ctrl+V, Ctrl+C, Ctrl+X and Ctrl+Z arrive as the characters 22, 3, 24 and 26.
+    // Ctrl+V, Ctrl+C, Ctrl+X and Ctrl+Z type the characters 22, 3, 24 and 26: dropped.
     ASSERT_TRUE(::OpenClipboard(nullptr));
     ::EmptyClipboard();
-    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, 8);
-    std::memcpy(::GlobalLock(memory), L"999", 8);
+    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, sizeof L"999");
+    std::wcscpy(static_cast<wchar_t*>(::GlobalLock(memory)), L"999");
     ::GlobalUnlock(memory);
     ::SetClipboardData(CF_UNICODETEXT, memory);
     ::CloseClipboard();
-    type(description::kTxtAttempts, "\x16\x03\x18\x1a");
-    EXPECT_EQ(text(control(description::kTxtAttempts)), "123");
+    press({VK_MENU, 'P'});
+    press({VK_END});
+    for (const WORD key : {'V', 'C', 'X', 'Z'}) {
+        press({VK_CONTROL, key});
+    }
+    typeKeys("4");
+    EXPECT_TRUE(shows(description::kTxtAttempts, "1234"));
 }
 
-TEST_F(Program, AboutIsModalAndClosesWithEnterAndEsc)
+// With the focus in `field`, `interrupt` takes the activation away and gives it back;
+// the next digit typed lands in that field.
+class FocusKept : public Program {
+  protected:
+    void keptThrough(std::size_t field, const std::function<void()>& interrupt)
+    {
+        click(control(field));
+        ASSERT_TRUE(focusIn(field));
+        interrupt();
+        EXPECT_TRUE(focusIn(field));
+        typeKeys("7");
+        EXPECT_TRUE(shows(field, "7"));
+    }
+};
+
+TEST_F(FocusKept, AfterAMessageBoxClosedByEnterThatKeptTheRating)
 {
-    ASSERT_NE(calculator(), nullptr);
-    for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-        command(Command::About);
+    const HWND window = calculator();
+    ASSERT_NE(window, nullptr);
+    typeLine({"34", "21", "285", "1", "2"});
+    press({VK_RETURN});
+    ASSERT_TRUE(shows(description::kTxtPasserRating, "73.8"));
+    press({VK_MENU, 'P'});
+    typeKeys("20");
+    keptThrough(description::kTxtTouchdowns, [&] {
+        press({VK_CONTROL, 'L'});
+        const HWND box = visibleWindow(L"#32770", platform::toWide(product::kTitle).c_str());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(text(::GetDlgItem(box, 0xFFFF)), "Completions cannot exceed Attempts.");
+        EXPECT_EQ(::GetDlgItem(box, IDCANCEL), nullptr); // OK only
+        EXPECT_EQ(::IsWindowEnabled(window), FALSE);
+        press({VK_RETURN});
+        EXPECT_TRUE(gone(box));
+    });
+    EXPECT_EQ(text(control(description::kTxtPasserRating)), "73.8");
+}
+
+TEST_F(FocusKept, AfterAboutClosedByEsc)
+{
+    const HWND window = calculator();
+    ASSERT_NE(window, nullptr);
+    keptThrough(description::kTxtYards, [&] {
+        press({VK_MENU, 'H'});
+        press({'A'});
         const HWND about = visibleWindow(win32::kAboutClass, platform::toWide(description::aboutCaption()).c_str());
         ASSERT_NE(about, nullptr);
-        EXPECT_EQ(::GetWindow(about, GW_OWNER), calculator());
-        EXPECT_EQ(::IsWindowEnabled(calculator()), FALSE);
-        press(::GetDlgItem(about, win32::kIdOk), key);
+        EXPECT_EQ(::GetWindow(about, GW_OWNER), window);
+        EXPECT_EQ(::IsWindowEnabled(window), FALSE);
+        press({VK_ESCAPE});
         EXPECT_TRUE(gone(about));
-        EXPECT_TRUE(eventually([&] { return ::IsWindowEnabled(calculator()) != FALSE; }));
-    }
+    });
+}
+
+TEST_F(FocusKept, AfterAnotherWindowHadTheFocus)
+{
+    const HWND window = calculator();
+    ASSERT_NE(window, nullptr);
+    keptThrough(description::kTxtInterceptions, [&] {
+        const HWND other = ::CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
+                                             nullptr, nullptr, nullptr, nullptr);
+        EXPECT_TRUE(foreground(other));
+        ::DestroyWindow(other);
+        EXPECT_TRUE(foreground(window));
+    });
 }
 
 // The tab the help viewer shows: 0 Contents, 1 Index.
@@ -233,23 +436,27 @@ int helpTab()
     return tabs != nullptr ? static_cast<int>(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
 }
 
-TEST_F(Program, ContentsAndIndexOpenTheHelpViewerOnTheirTab)
+TEST_F(Program, F1AndHelpIndexOpenTheHelpViewerOnTheirTab)
 {
-    ASSERT_NE(calculator(), nullptr);
+    const HWND window = calculator();
+    ASSERT_NE(window, nullptr);
     // Wine's viewer loses its tab when a second command reuses it, so each command gets a
     // viewer of its own here.
-    command(Command::Index);
+    press({VK_MENU, 'H'});
+    press({'I'});
     EXPECT_TRUE(eventually([] { return helpTab() == 1; })) << helpTab();
     ::PostMessageW(::FindWindowW(L"HH Parent", nullptr), WM_CLOSE, 0, 0);
     ASSERT_TRUE(eventually([] { return ::FindWindowW(L"HH Parent", nullptr) == nullptr; }));
-    command(Command::Contents);
+    ASSERT_TRUE(foreground(window));
+    press({VK_F1});
     EXPECT_TRUE(eventually([] { return helpTab() == 0; })) << helpTab();
 }
 
 TEST_F(Program, TheHomePageGoesToTheBrowser)
 {
     ASSERT_NE(calculator(), nullptr);
-    command(Command::Web);
+    press({VK_MENU, 'H'});
+    press({'W'});
     // The stand-in browser writes down the address it was given.
     std::string received;
     EXPECT_TRUE(eventually(
@@ -257,20 +464,21 @@ TEST_F(Program, TheHomePageGoesToTheBrowser)
             std::ifstream(platform::toUtf8(environment(L"PASSER_RATING_BROWSER_RECORD"))) >> received;
             return received == product::kHomePage;
         },
-        10000))
+        20000))
         << received;
 }
 
 TEST_F(Program, F3EndsTheProgram)
 {
     ASSERT_NE(calculator(), nullptr);
-    press(control(description::kTxtYards), VK_F3); // the accelerator of File, Exit
+    press({VK_F3});
     EXPECT_TRUE(ended());
 }
 
-TEST_F(Program, TheCloseBoxEndsTheProgram)
+TEST_F(Program, AltF4EndsTheProgram)
 {
-    ::PostMessageW(calculator(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_NE(calculator(), nullptr);
+    press({VK_MENU, VK_F4});
     EXPECT_TRUE(ended());
 }
 

@@ -4,8 +4,9 @@
 // (WM_CHAR) passes only when it belongs to the field (Backspace and digits, in the
 // yards field also "-" and "."), so Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z, which arrive as
 // the characters 3, 22, 24 and 26, are dropped like letters. Pastes by the context menu
-// or Shift+Insert are not typed and pass. Receiving the focus, by a click too, selects
-// the whole text.
+// or Shift+Insert are not typed and pass. Taking the focus from another control of the
+// window (Tab, an access key, a click) selects the whole text; getting it back when the
+// window is activated again does not.
 
 #include <windows.h>
 

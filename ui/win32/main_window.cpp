@@ -177,6 +177,25 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case DM_GETDEFID:
         return MAKELRESULT(kIdOk, DC_HASDEFID);
+    case WM_NEXTDLGCTL: // a label's access key: the dialog manager asks for the next control
+        ::SetFocus(LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                       : ::GetNextDlgTabItem(m_window, ::GetFocus(), wParam != 0));
+        return 0;
+    case WM_ACTIVATE:
+        // As a dialog does: the control that had the focus gets it back when the window
+        // is active again (after a message box, About, or another program).
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = ::GetFocus();
+            if (focus != nullptr && ::IsChild(m_window, focus) != FALSE) {
+                m_focus = focus;
+            }
+            return 0;
+        }
+        if (HIWORD(wParam) == 0 && m_focus != nullptr && ::IsWindow(m_focus) != FALSE) {
+            ::SetFocus(m_focus);
+            return 0;
+        }
+        return ::DefWindowProcW(m_window, message, wParam, lParam);
     case WM_CLOSE: // Form_Unload: the close box, the system menu, Alt+F4
         btnExit_Click();
         return 0;

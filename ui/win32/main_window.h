@@ -4,8 +4,11 @@
 // edit controls, buttons, option buttons and labels at their twips in tab order, the
 // menu bar, and an accelerator table for F1, F3, Ctrl+L and Ctrl+T. Enter, Esc, Tab and
 // the access keys are the dialog manager's (IsDialogMessage in the message loop), with
-// Calculate as the default and Reset as the cancel button. Calculate runs the shared
-// calculate flow with this window as its view.
+// Calculate as the default and Reset as the cancel button. The window is a plain one, so
+// it does the two things a dialog's procedure would: it moves the focus when the dialog
+// manager asks (WM_NEXTDLGCTL, a label's access key) and keeps the focused control across
+// deactivation (WM_ACTIVATE). Calculate runs the shared calculate flow with this window
+// as its view.
 
 #include "ui/description/calculate_flow.h"
 #include "ui/description/main_form.h"
@@ -68,6 +71,7 @@ class MainWindow final : private description::CalculatorView {
     MainWindowCommands m_commands;
     HWND m_window = nullptr;
     HACCEL m_accelerators = nullptr;
+    HWND m_focus = nullptr; // the control to give the focus back to on activation
     std::array<HWND, description::kMainControls.size()> m_controls{}; // as the table
 };
 
