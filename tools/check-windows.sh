@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The Windows program: built with mingw-w64 (preset windows), checked for its size and the
-# DLLs it imports, packed into its ZIP, then tested under Wine on a virtual X display with
-# a fresh Wine prefix: the engine's and the window description's tests, and the Windows-side test that drives the
-# real windows by messages. Ends everything it started.
+# DLLs it imports, packed into its ZIP and its installer, then tested under Wine on a
+# virtual X display with a fresh Wine prefix: the engine's and the window description's
+# tests, the Windows-side test that drives the real windows by keyboard and mouse input,
+# and the installer's install, use and removal. Ends everything it started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 fail() { echo "windows check: $*"; exit 1; }
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target passer-rating core_tests win32_driver_test
+cmake --build --preset windows --target passer-rating core_tests win32_driver_test installer
 build=$PWD/build/windows
 exe=$build/app/passer-rating.exe
 size=$(stat -c %s "$exe")
@@ -26,6 +27,8 @@ zip=$(ls "$build"/passer-rating-*.zip)
 listing=$(unzip -l "$zip")
 grep -q "Help/" <<<"$listing" || fail "the ZIP has no Help folder"
 echo "packed $(basename "$zip")"
+msi=$(ls "$build"/passer-rating-*.msi)
+echo "built $(basename "$msi"): $(stat -c %s "$msi") bytes"
 
 work=$(mktemp -d)
 read -r -a started <<<""
@@ -39,7 +42,7 @@ exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 started+=($!)
 read -r -u "$fd" display
-export DISPLAY=:$display WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY=:$display WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # A stand-in browser: Wine hands a web address to xdg-open, which writes it down.
 mkdir -p "$work/bin"
@@ -55,3 +58,38 @@ wineserver -w
 wine "$build/tests/core_tests.exe" --gtest_brief=1
 PASSER_RATING_EXE=$(winepath -w "$exe") PASSER_RATING_BROWSER_RECORD=$(winepath -w "$work/browser.txt") \
     wine "$build/tests/win32/win32_driver_test.exe"
+
+# The installer: silent install; the program, its help, the Start-menu shortcut and the
+# entry under installed programs (title, version, publisher, icon) are there; the
+# installed program calculates and opens its help; silent removal leaves every file as it
+# was before, and no registry value that names the program.
+source "$build/identity/product.sh"
+installed="C:\\Program Files\\$PR_TITLE"
+# Every file of the Windows drive; Windows Installer's own cache folder, which it makes on
+# first use, aside.
+files() { (cd "$WINEPREFIX/drive_c" && find . ! -path ./windows/Installer | sort); }
+before=$(files)
+
+wine msiexec /i "$(winepath -w "$msi")" /qn || fail "the silent install failed"
+for file in "$installed/passer-rating.exe" "$installed/Help/$PR_HELP_FILE_NAME"; do
+    [ -f "$(winepath -u "$file")" ] || fail "the install did not write $file"
+done
+# Wine puts a per-machine shortcut in the user's Start menu; either place counts.
+grep -q "Start Menu/Programs/$PR_TITLE.lnk$" <<<"$(files)" || fail "the install made no Start-menu shortcut"
+entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' |
+    awk -v title="$PR_TITLE" '/^HKEY/ { if (found) exit; block = "" } { block = block $0 "\n" }
+        $1 == "DisplayName" && index($0, title) { found = 1 } END { printf "%s", found ? block : "" }')
+for value in "DisplayName +REG_SZ +$PR_TITLE" 'DisplayVersion +REG_SZ +1\.0\.0' 'Publisher +REG_SZ +Morvalenite'; do
+    grep -E -q "$value" <<<"$entry" || fail "the uninstall entry has no $value: $entry"
+done
+product=$(grep -o -E '\{[0-9A-F-]{36}\}' <<<"$entry" | head -n 1)
+cmp -s resources/passer-rating.ico "$WINEPREFIX/drive_c/windows/Installer/$product/ProgramIcon" ||
+    fail "the installed program has not its icon"
+PASSER_RATING_EXE="$installed\\passer-rating.exe" wine "$build/tests/win32/win32_driver_test.exe" --gtest_brief=1 \
+    --gtest_filter='Program.ATypedCalculationWithEnterThenEsc:Program.F1AndHelpIndexOpenTheHelpViewerOnTheirTab'
+
+wine msiexec /x "$(winepath -w "$msi")" /qn || fail "the silent removal failed"
+diff <(echo "$before") <(files) || fail "the removal left files behind, or took some"
+wineserver -w
+! grep -i -F -e "$PR_TITLE" -e "$product" -e passer-rating "$WINEPREFIX"/*.reg || fail "the removal left registry values behind"
+echo "installer: installed, started, calculated, opened its help, removed without a trace"

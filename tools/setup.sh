@@ -27,8 +27,8 @@ if [ "$what" = test ]; then
         python3-pytest python3-pyatspi python3-pil fonts-dejavu-core
         # the Debian package and its check
         dpkg-dev file lintian
-        # the Windows program: the cross compiler, and Wine to test it
-        g++-mingw-w64-x86-64-posix wine wine64 unzip
+        # the Windows program: the cross compiler, its installer's builder, and Wine to test both
+        g++-mingw-w64-x86-64-posix wixl wine wine64 unzip
     )
 fi
 bash tools/install-packages.sh "${packages[@]}"
