@@ -10,7 +10,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
-from desktop import TITLE, Desktop, Program, wait_for  # noqa: E402
+from desktop import HELP_TITLE, Desktop, Program, wait_for  # noqa: E402
 
 
 def seconds_until(desktop, condition):
@@ -34,11 +34,11 @@ def main():
             program = Program(desktop, path)
             program.calculator()
             desktop.key("F1")
-            first.append(seconds_until(desktop, lambda: desktop.windows("^Help - Welcome$")))
+            first.append(seconds_until(desktop, lambda: desktop.windows(f"^{HELP_TITLE} - Welcome$")))
             program.calculator(activate=True)
             desktop.key("F1")
             reuse.append(seconds_until(
-                desktop, lambda: desktop.focused_title() == "Help - Welcome"))
+                desktop, lambda: desktop.focused_title() == f"{HELP_TITLE} - Welcome"))
             memory.append(peak_kib(program.process.pid))
             program.stop()
             subprocess.run(["pkill", "-f", os.path.dirname(path) + "/passer-rating-help"],

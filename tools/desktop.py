@@ -13,6 +13,7 @@ import time
 import pyatspi
 
 TITLE = "Morvalenite Passer Rating Calculator"
+HELP_TITLE = f"{TITLE} Help"  # the help viewer's, followed by what its pane shows
 
 # Title-bar fonts set for both window managers, so a test can tell how wide a caption
 # is drawn.
@@ -138,6 +139,11 @@ class Desktop:
         values = dict(line.split("=") for line in
                       self.xdotool("getwindowgeometry", "--shell", window).splitlines())
         return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def set_clipboard(self, text):
+        """Puts `text` on the clipboard; xclip serves it until another program takes it."""
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], env=self.env, input=text.encode(),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
 
     def clipboard(self):
         result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,

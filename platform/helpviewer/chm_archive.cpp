@@ -111,4 +111,33 @@ QStringList ChmArchive::paths() const
     return found;
 }
 
+QString ChmArchive::title() const
+{
+    // #SYSTEM: a 4-byte version, then records of a 16-bit code, a 16-bit length and that
+    // many bytes; code 3 is the title, ended by a NUL.
+    constexpr quint16 kTitleCode = 3;
+    const auto bytes = read(QStringLiteral("/#SYSTEM"), qint64{64} * 1024);
+    if (!std::holds_alternative<QByteArray>(bytes)) {
+        return {};
+    }
+    const QByteArray& system = std::get<QByteArray>(bytes);
+    const auto word = [&system](qsizetype at) {
+        return static_cast<quint16>(static_cast<quint8>(system[at]) | static_cast<quint8>(system[at + 1]) << 8);
+    };
+    for (qsizetype at = 4; at + 4 <= system.size();) {
+        const quint16 code = word(at);
+        const quint16 length = word(at + 2);
+        at += 4;
+        if (at + length > system.size()) {
+            break;
+        }
+        if (code == kTitleCode) {
+            const QByteArray title = system.mid(at, length);
+            return QString::fromUtf8(title.left(title.indexOf('\0'))).trimmed();
+        }
+        at += length;
+    }
+    return {};
+}
+
 } // namespace help

@@ -35,6 +35,9 @@ class ChmArchive {
     // Every object's path.
     [[nodiscard]] QStringList paths() const;
 
+    // The help's own title, as its project set it ("... Help"); empty when it has none.
+    [[nodiscard]] QString title() const;
+
   private:
     explicit ChmArchive(chmFile* file);
 

@@ -5,6 +5,7 @@
 #include "platform/helpviewer/topic_link.h"
 #include "platform/shell.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLineEdit>
@@ -67,33 +68,53 @@ void addKeywords(QListWidget* list, const std::vector<SitemapEntry>& entries)
 
 } // namespace
 
-// The pane: every resource a topic names is read from the help file.
+// The pane: every resource a topic names (a style sheet, a picture) is read from the help
+// file. Whatever else a topic names, another scheme, an absolute or a climbing path, a
+// device, is refused with an empty answer, never with none: given no answer, the text
+// browser reads the name from disk itself, and given no picture, it tries the name as a
+// picture file. A picture refused or not readable is an empty one.
 class HelpBrowser : public QTextBrowser {
   public:
+    // What one topic may decompress, its resources together.
+    static constexpr qint64 kTopicBudgetBytes = qint64{32} * 1024 * 1024;
+
     explicit HelpBrowser(QWidget* parent) : QTextBrowser(parent) { setOpenLinks(false); }
 
     const ChmArchive* archive = nullptr;
+    qint64 budget = 0; // what the topic on show may still decompress
 
     QVariant loadResource(int type, const QUrl& name) override
     {
-        if (archive == nullptr || name.scheme() != QLatin1String(kScheme)) {
+        const QByteArray bytes = read(name);
+        if (type == QTextDocument::ImageResource) {
+            QImage picture = QImage::fromData(bytes);
+            if (picture.isNull()) {
+                picture = QImage(1, 1, QImage::Format_ARGB32);
+                picture.fill(Qt::transparent);
+            }
+            return picture;
+        }
+        return QString::fromUtf8(bytes);
+    }
+
+  private:
+    QByteArray read(const QUrl& name)
+    {
+        if (archive == nullptr || name.scheme() != QLatin1String(kScheme) || budget <= 0) {
             return {};
         }
-        const auto bytes = archive->read(name.path());
+        auto bytes = archive->read(name.path(), std::min(budget, ChmArchive::kMaxObjectBytes));
         if (!std::holds_alternative<QByteArray>(bytes)) {
             return {};
         }
-        if (type == QTextDocument::ImageResource) {
-            return QImage::fromData(std::get<QByteArray>(bytes));
-        }
-        return QString::fromUtf8(std::get<QByteArray>(bytes));
+        budget -= std::get<QByteArray>(bytes).size();
+        return std::get<QByteArray>(std::move(bytes));
     }
 };
 
 HelpViewer::HelpViewer(platform::Shell& shell) : QWidget(nullptr, Qt::Window), m_shell(shell)
 {
     setObjectName("helpViewer");
-    setWindowTitle(tr("Help"));
     resize(760, 520);
 
     m_tabs = new QTabWidget;
@@ -154,6 +175,7 @@ bool HelpViewer::load(const QString& file)
     m_browser->archive = nullptr;
     m_archive.reset();
     m_file = file;
+    m_title = QFileInfo(file).completeBaseName();
     m_contents->clear();
     m_index->clear();
     auto opened = ChmArchive::open(file);
@@ -163,6 +185,9 @@ bool HelpViewer::load(const QString& file)
     }
     m_archive = std::move(std::get<std::unique_ptr<ChmArchive>>(opened));
     m_browser->archive = m_archive.get();
+    if (const QString title = m_archive->title(); !title.isEmpty()) {
+        m_title = title;
+    }
     fillTabs();
     return true;
 }
@@ -271,9 +296,10 @@ void HelpViewer::showTopic(const QString& local)
     }
     m_problem.clear();
     m_topic = insidePath(path);
+    m_browser->budget = HelpBrowser::kTopicBudgetBytes;
     m_browser->setSource(topicUrl(m_topic), QTextDocument::HtmlResource);
     markInContents(m_topic);
-    setWindowTitle(m_browser->documentTitle().isEmpty() ? tr("Help") : tr("Help - %1").arg(m_browser->documentTitle()));
+    showTitle(m_browser->documentTitle());
 }
 
 void HelpViewer::showProblem(const QString& text)
@@ -281,6 +307,13 @@ void HelpViewer::showProblem(const QString& text)
     m_problem = text;
     m_topic.clear();
     m_browser->setPlainText(text);
+    showTitle(tr("Problem"));
+}
+
+void HelpViewer::showTitle(const QString& shown)
+{
+    // The help's own title, as the Windows viewer shows it, and what the pane shows.
+    setWindowTitle(shown.isEmpty() ? m_title : tr("%1 - %2").arg(m_title, shown));
 }
 
 void HelpViewer::markInContents(const QString& topic)

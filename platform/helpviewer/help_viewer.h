@@ -2,9 +2,10 @@
 
 // The help viewer off Windows: one window with a Contents tab (the .hhc tree), an Index
 // tab (the .hhk keywords) and the topic in a browser pane. Topics, style sheets and
-// pictures are read from the compiled help file; links between topics stay inside it,
-// and web links go to the shell. Problems (no file, a damaged file, a missing topic) are
-// shown in the pane itself.
+// pictures are read from the compiled help file and from nowhere else; links between
+// topics stay inside it, and web links go to the shell. Problems (no file, a damaged
+// file, a missing topic) are shown in the pane itself. The window is titled with the
+// help's own title and what the pane shows ("... Help - Welcome", "... Help - Problem").
 
 #include "platform/helpviewer/help_command.h"
 
@@ -56,11 +57,13 @@ class HelpViewer : public QWidget {
     void fillTabs();
     void showTopic(const QString& local);
     void showProblem(const QString& text);
+    void showTitle(const QString& shown);
     void filterIndex(const QString& text);
     void markInContents(const QString& topic);
 
     platform::Shell& m_shell;
     QString m_file;
+    QString m_title; // the help's own
     std::unique_ptr<ChmArchive> m_archive;
     QString m_topic;
     QString m_problem;

@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     // Handing on needs no window, so it comes before the connection to the display.
-    if (help::ViewerChannel::handOver(*command)) {
+    int freeName = 0;
+    if (help::ViewerChannel::handOver(*command, freeName)) {
         return 0;
     }
     QApplication application(argc, argv);
@@ -34,8 +35,10 @@ int main(int argc, char* argv[])
     const auto shell = platform::createShell();
     help::HelpViewer viewer(*shell);
     help::ViewerChannel channel([&viewer](const help::HelpCommand& next) { viewer.run(next); });
-    if (!channel.listen() && help::ViewerChannel::handOver(*command)) {
-        return 0; // another viewer started at the same moment and took the name
+    // With every name held (a viewer that started at the same moment may hold the one
+    // found free), the command goes to a viewer that answers now, or is shown here alone.
+    if (!channel.listen(freeName) && help::ViewerChannel::handOver(*command, freeName)) {
+        return 0;
     }
     viewer.run(*command);
     return QApplication::exec();

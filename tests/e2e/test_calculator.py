@@ -105,6 +105,27 @@ def test_a_message_box_names_the_rule_and_keeps_the_rating(desktop, start):
     assert program.field("Pass Attempts").queryText().getNSelections() == 0
 
 
+def test_a_paste_goes_in_whole_or_not_at_all(desktop, start):
+    """Pasted text is judged at Calculate; a paste longer than any total can need is
+    refused whole, so it can neither stall the window nor go in cut."""
+    program = rated_86(desktop, start)
+    attempts = program.field("Pass Attempts")
+    desktop.set_clipboard("9" * 30000)
+    desktop.key("alt+p", "shift+Insert")
+    wait_for(lambda: attempts.queryText().characterCount == 30000, what="the whole paste")
+    desktop.key("Return")
+    box = wait_for(lambda: program.find("alert"), what="the message box")
+    assert program.find("label", "The Pass Attempts field contains an error.", root=box)
+    desktop.key("Return")
+    wait_for(lambda: program.find("alert") is None, what="the message box to close")
+
+    desktop.set_clipboard("1" * (50 * 1024 * 1024))
+    desktop.key("alt+c", "alt+p", "shift+Insert")  # the field selected again, then the paste
+    desktop.type("5")  # replaces the selection the paste was refused onto
+    wait_for(lambda: program.text("Pass Attempts") == "5", what="the field as before the paste")
+    assert program.text("Passer Rating") == "86"
+
+
 def test_esc_clears_every_field(desktop, start):
     program = rated_86(desktop, start)
     desktop.key("Escape")

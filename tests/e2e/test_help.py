@@ -1,16 +1,19 @@
-"""Help, Contents (F1) and Help, Index: one viewer window of its own, and nothing a help
-file holds can take the calculator down."""
+"""Help, Contents (F1) and Help, Index: one viewer window of its own, which no other user
+and no hung viewer can stand in for; nothing a help file holds can take the calculator
+down, and a topic reads nothing outside its help file."""
 
 import os
+import pwd
 import shutil
 import subprocess
+import sys
 import time
 
 import pyatspi
 import pytest
 
 from conftest import BUILD
-from desktop import TITLE, wait_for
+from desktop import HELP_TITLE, wait_for
 
 HELP_FILE = os.path.join(os.path.dirname(BUILD), "Help",
                          "Morvalenite Passer Rating Calculator Help.chm")
@@ -19,7 +22,7 @@ HELP_NAME = os.path.basename(HELP_FILE)
 
 def viewer(desktop, program):
     """The help viewer's window and accessibility tree, once it shows."""
-    window = wait_for(lambda: desktop.windows("^Help"), what="the help viewer")
+    window = wait_for(lambda: desktop.windows(f"^{HELP_TITLE}"), what="the help viewer")
     assert len(window) == 1
     pid = int(desktop.xdotool("getwindowpid", window[0]))
     return window[0], wait_for(lambda: program.application(pid), what="the viewer's tree")
@@ -34,14 +37,14 @@ def test_contents_and_index_share_one_viewer(desktop, start):
     program.calculator()
     desktop.key("F1")
     window, tree = viewer(desktop, program)
-    wait_for(lambda: desktop.focused_title() == "Help - Welcome", what="the Welcome topic")
+    wait_for(lambda: desktop.focused_title() == f"{HELP_TITLE} - Welcome", what="the Welcome topic")
     assert has(program.find("tree", root=tree), pyatspi.STATE_SHOWING)  # the Contents tab
     assert has(program.find("table cell", "Welcome", root=tree), pyatspi.STATE_SELECTED)
 
     program.calculator(activate=True)
     desktop.key("alt+h", "i")
     wait_for(lambda: has(program.find("list", root=tree), pyatspi.STATE_SHOWING), what="the Index")
-    assert desktop.windows("^Help") == [window]
+    assert desktop.windows(f"^{HELP_TITLE}") == [window]
     entries = [item.name for item in program.find("list", root=tree)]
     assert len(entries) > 20 and entries == sorted(entries, key=str.casefold)
 
@@ -81,7 +84,7 @@ def test_no_help_file_takes_the_calculator_down(desktop, start, program_copy):
         for keys in (["F1"], ["alt+h", "i"]):
             desktop.key(*keys)
             # The viewer reports the problem in its own window, or ends alone.
-            wait_for(lambda: desktop.windows("^Help") or ended_alone(program_copy),
+            wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Problem$") or ended_alone(program_copy),
                      what=f"the viewer with {kind}")
             assert program.running(), kind
             program.calculator(activate=True)
@@ -124,3 +127,110 @@ def remove(place):
         shutil.rmtree(place)
     else:
         place.unlink(missing_ok=True)
+
+
+def hostile_help(folder, outside):
+    """The help file with a Welcome topic whose style sheet and pictures name places
+    outside it: other schemes, absolute and climbing paths, a pipe and a device."""
+    stage = folder / "stage"
+    shutil.copytree(os.path.join(os.path.dirname(BUILD), "..", "help", "stage"), stage)
+    climb = "../" * 12 + str(outside).lstrip("/")
+    names = [f"file://{outside}/secret.png", f"{outside}/absolute.png", f"{climb}/climbing.png",
+             f"file://{outside}/pipe", "file:///dev/zero"]
+    pictures = "".join(f'<img src="{name}">' for name in names)
+    (stage / "Welcome.htm").write_text(
+        f'<html><head><link rel="stylesheet" href="file://{outside}/style.css">'
+        f"<title>Welcome</title></head><body><p>Welcome</p>{pictures}</body></html>")
+    subprocess.run(["chmcmd", "--no-html-scan", "--verbosity", "0", "PasserRating.hhp"],
+                   cwd=stage, check=True, stdout=subprocess.DEVNULL)
+    return stage / HELP_NAME
+
+
+def test_a_topic_reads_nothing_outside_the_help_file(desktop, start, program_copy, tmp_path):
+    outside = tmp_path / "outside"
+    outside.mkdir()
+    for name in ("secret.png", "absolute.png", "climbing.png", "style.css"):
+        (outside / name).write_bytes(b"outside the help file")
+    os.mkfifo(outside / "pipe")
+    shutil.copy(hostile_help(tmp_path, outside), program_copy / "Help" / HELP_NAME)
+    # Every viewer runs under strace, which writes down each file it names.
+    viewer_program = program_copy / "passer-rating-help"
+    viewer_program.rename(program_copy / "passer-rating-help.real")
+    viewer_program.write_text(f'#!/bin/sh\nexec strace -f -qq -e trace=%file -o "{tmp_path}/files.$$" '
+                              f'"$0.real" "$@"\n')
+    viewer_program.chmod(0o755)
+
+    program = start(program_copy / "passer-rating")
+    program.calculator()
+    desktop.key("F1")
+    wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Welcome$"), what="the hostile Welcome topic")
+    program.calculator(activate=True)
+    desktop.key("alt+h", "i")  # the viewer keeps answering
+    window, tree = viewer(desktop, program)
+    wait_for(lambda: has(program.find("list", root=tree), pyatspi.STATE_SHOWING), what="the Index")
+    program.calculator(activate=True)
+    desktop.key("F1")
+    wait_for(lambda: desktop.focused_title() == f"{HELP_TITLE} - Welcome", what="Welcome again")
+
+    named = "".join(log.read_text() for log in tmp_path.glob("files.*"))
+    assert HELP_NAME in named  # strace saw the viewer's files
+    assert str(outside) not in named and "/dev/zero" not in named
+
+
+# Listeners that hold the viewer's name first: each writes what it receives to a file.
+LISTENER = """
+import socket, sys, time
+listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+listener.bind("\\0" + sys.argv[1])
+listener.listen(8)
+print("listening", flush=True)
+with open(sys.argv[3], "ab") as received:
+    while sys.argv[2] == "reads":
+        connection, _ = listener.accept()
+        connection.settimeout(5)
+        try:
+            received.write(connection.recv(65536))
+            received.flush()
+        except OSError:
+            pass
+time.sleep(600)
+"""
+
+
+@pytest.fixture
+def other_user():
+    """A user made for the test, removed after."""
+    name = f"prhelp{os.getpid()}"
+    subprocess.run(["useradd", "--system", "--no-create-home", name], check=True)
+    yield pwd.getpwnam(name)
+    subprocess.run(["userdel", name], check=True)
+
+
+@pytest.mark.parametrize("who", ["another user", "this user"])
+@pytest.mark.parametrize("what", ["reads", "never accepts"])
+def test_a_name_held_by_a_listener_that_never_answers_does_not_keep_help_from_opening(
+        desktop, start, tmp_path, other_user, who, what):
+    """Another user's listener, or a hung viewer of this user, holds the name first."""
+    received = tmp_path / "received"
+    received.touch(mode=0o666)
+    tmp_path.chmod(0o755)
+    user = ["setpriv", f"--reuid={other_user.pw_uid}", f"--regid={other_user.pw_gid}",
+            "--clear-groups"] if who == "another user" else []
+    name = f"passer-rating-help-{os.getuid()}-{desktop.display}-0"
+    listener = subprocess.Popen([*user, sys.executable, "-c", LISTENER, name, what, str(received)],
+                                stdout=subprocess.PIPE, text=True)
+    try:
+        assert listener.stdout.readline() == "listening\n"
+        program = start()
+        program.calculator()
+        desktop.key("F1")
+        wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Welcome$"), what="help despite the listener")
+        program.calculator(activate=True)
+        desktop.key("alt+h", "i")  # the viewer that opened takes the next command
+        window, tree = viewer(desktop, program)
+        wait_for(lambda: has(program.find("list", root=tree), pyatspi.STATE_SHOWING), what="the Index")
+        if who == "another user":
+            assert received.read_bytes() == b""
+    finally:
+        listener.kill()
+        listener.wait()

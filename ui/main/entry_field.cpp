@@ -1,8 +1,13 @@
 #include "ui/main/entry_field.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 
 #include <limits>
 
@@ -50,6 +55,13 @@ bool EntryField::acceptsCharacter(QChar character) const
 void EntryField::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
+    if (event->matches(QKeySequence::Paste)) { // Shift+Insert; Ctrl+V types a character, dropped below
+        if ((event->modifiers() & Qt::ControlModifier) == 0) {
+            pasteFrom(QClipboard::Clipboard);
+        }
+        event->accept();
+        return;
+    }
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
         event->ignore(); // the window's default and cancel buttons
         return;
@@ -98,6 +110,13 @@ void EntryField::mouseMoveEvent(QMouseEvent* event)
 
 void EntryField::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::MiddleButton) { // X11's paste of the selection
+        if (rect().contains(event->position().toPoint())) {
+            pasteFrom(QClipboard::Selection);
+        }
+        event->accept();
+        return;
+    }
     QLineEdit::mouseReleaseEvent(event);
     if (m_focusClick) {
         selectAll();
@@ -117,6 +136,57 @@ void EntryField::inputMethodEvent(QInputMethodEvent* event)
         }
     }
     QLineEdit::inputMethodEvent(event);
+}
+
+} // namespace ui
+
+namespace ui {
+
+void EntryField::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        paste->disconnect();
+        connect(paste, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void EntryField::dropEvent(QDropEvent* event)
+{
+    if (insertPasted(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void EntryField::pasteFrom(QClipboard::Mode mode)
+{
+    if (!isReadOnly()) {
+        insertPasted(QGuiApplication::clipboard()->mimeData(mode));
+    }
+}
+
+bool EntryField::insertPasted(const QMimeData* mime)
+{
+    if (mime == nullptr || !mime->hasText()) {
+        return false;
+    }
+    // Judged on the bytes (UTF-8), before they become a string twice their size.
+    const QByteArray bytes = mime->data(QStringLiteral("text/plain"));
+    if (bytes.size() > kMaxPasteCharacters * 4) {
+        QApplication::beep();
+        return false;
+    }
+    const QString text = QString::fromUtf8(bytes);
+    if (text.size() > kMaxPasteCharacters) {
+        QApplication::beep();
+        return false;
+    }
+    insert(text);
+    return true;
 }
 
 } // namespace ui

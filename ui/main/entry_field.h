@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
+
+class QMimeData;
 
 namespace ui {
 
@@ -8,8 +11,12 @@ namespace ui {
 // Backspace in every field, "-" and "." in the yards field too; every other character
 // is dropped silently, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z and Ctrl+A included. Keys that
 // produce no character (Tab, Delete, arrows, Home, End, Shift+Insert) keep their
-// ordinary effect, and Enter and Esc go on to the window. Pasted text is not filtered:
-// the engine judges it. Receiving the focus selects the whole text, by a click too.
+// ordinary effect, and Enter and Esc go on to the window. Pasted text (Shift+Insert, the
+// context menu, the middle button, a drop) is not filtered: the engine judges it. A paste
+// longer than any total can need is refused whole, with a beep, before it is read into the
+// field: the line edit lays out its whole text on every change, so megabytes would stall
+// the window. Taking the focus from another control (Tab, an access key, a click) selects
+// the whole text; getting it back when the window is activated again does not.
 class EntryField : public QLineEdit {
     Q_OBJECT
 
@@ -17,6 +24,9 @@ class EntryField : public QLineEdit {
     enum class Accepts { Count, Yards };
 
     explicit EntryField(Accepts accepts, QWidget* parent = nullptr);
+
+    // The longest text a paste may put in; longer ones are refused whole.
+    static constexpr qsizetype kMaxPasteCharacters = 32767;
 
     [[nodiscard]] bool acceptsCharacter(QChar character) const;
 
@@ -27,8 +37,13 @@ class EntryField : public QLineEdit {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    void pasteFrom(QClipboard::Mode mode);
+    bool insertPasted(const QMimeData* mime);
+
     Accepts m_accepts;
     bool m_focusClick = false; // the focus came with a mouse press not yet released
 };

@@ -1,0 +1,57 @@
+#!/usr/bin/python3
+"""What a big paste costs the calculator: on Xvfb under openbox, SIZE megabytes of digits
+go on the clipboard, Shift+Insert pastes them into the attempts field, and a digit typed
+right after shows when the window answers again. Prints the stall (Shift+Insert to the
+digit on screen), the growth of the program's peak memory, and the time Enter then takes
+to answer. Usage: bench/paste_cost.py PATH/TO/passer-rating [SIZE] (default 50)."""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+from desktop import Desktop, Program, wait_for  # noqa: E402
+
+
+def peak_kib(pid):
+    with open(f"/proc/{pid}/status", encoding="ascii") as status:
+        return next(int(line.split()[1]) for line in status if line.startswith("VmHWM:"))
+
+
+def main():
+    path = os.path.abspath(sys.argv[1])
+    megabytes = int(sys.argv[2]) if len(sys.argv) > 2 else 50
+    desktop = Desktop("openbox")
+    try:
+        program = Program(desktop, path)
+        program.calculator()
+        desktop.key("alt+p")
+        desktop.type("12")
+        wait_for(lambda: program.text("Pass Attempts") == "12", what="the typed attempts")
+        desktop.set_clipboard("1" * (megabytes * 1024 * 1024))
+        before = peak_kib(program.process.pid)
+
+        started = time.monotonic()
+        desktop.key("alt+c", "shift+Insert")
+        desktop.type("5")
+        wait_for(lambda: (program.text("Pass Completions") or "").endswith("5"), timeout=600,
+                 what="the typed digit")
+        stall = time.monotonic() - started
+        grown = peak_kib(program.process.pid) - before
+
+        started = time.monotonic()
+        desktop.key("Return")
+        wait_for(lambda: program.find("alert") or program.text("Passer Rating"), timeout=600,
+                 what="a rating or a message")
+        answer = time.monotonic() - started
+        length = program.field("Pass Completions").queryText().characterCount
+        program.stop()
+    finally:
+        desktop.stop()
+    print(f"{path}: {megabytes} MB pasted; field holds {length} characters; stall {stall:.2f} s "
+          f"(with the typed digit); peak memory +{grown / 1024:.0f} MiB; Enter to the answer "
+          f"{answer:.2f} s")
+
+
+if __name__ == "__main__":
+    main()
