@@ -177,22 +177,22 @@ def test_a_topic_reads_nothing_outside_the_help_file(desktop, start, program_cop
     assert str(outside) not in named and "/dev/zero" not in named
 
 
-# Listeners that hold the viewer's name first: each writes what it receives to a file.
+# A listener that holds the viewer's name first; it writes what it receives to its output.
 LISTENER = """
 import socket, sys, time
 listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
 listener.bind("\\0" + sys.argv[1])
 listener.listen(8)
 print("listening", flush=True)
-with open(sys.argv[3], "ab") as received:
-    while sys.argv[2] == "reads":
-        connection, _ = listener.accept()
-        connection.settimeout(5)
-        try:
-            received.write(connection.recv(65536))
-            received.flush()
-        except OSError:
-            pass
+while sys.argv[2] == "reads":
+    connection, _ = listener.accept()
+    connection.settimeout(5)
+    try:
+        received = connection.recv(65536)
+    except OSError:
+        continue
+    if received:
+        print(repr(received), flush=True)
 time.sleep(600)
 """
 
@@ -209,15 +209,12 @@ def other_user():
 @pytest.mark.parametrize("who", ["another user", "this user"])
 @pytest.mark.parametrize("what", ["reads", "never accepts"])
 def test_a_name_held_by_a_listener_that_never_answers_does_not_keep_help_from_opening(
-        desktop, start, tmp_path, other_user, who, what):
+        desktop, start, other_user, who, what):
     """Another user's listener, or a hung viewer of this user, holds the name first."""
-    received = tmp_path / "received"
-    received.touch(mode=0o666)
-    tmp_path.chmod(0o755)
     user = ["setpriv", f"--reuid={other_user.pw_uid}", f"--regid={other_user.pw_gid}",
             "--clear-groups"] if who == "another user" else []
     name = f"passer-rating-help-{os.getuid()}-{desktop.display}-0"
-    listener = subprocess.Popen([*user, sys.executable, "-c", LISTENER, name, what, str(received)],
+    listener = subprocess.Popen([*user, sys.executable, "-c", LISTENER, name, what],
                                 stdout=subprocess.PIPE, text=True)
     try:
         assert listener.stdout.readline() == "listening\n"
@@ -229,8 +226,38 @@ def test_a_name_held_by_a_listener_that_never_answers_does_not_keep_help_from_op
         desktop.key("alt+h", "i")  # the viewer that opened takes the next command
         window, tree = viewer(desktop, program)
         wait_for(lambda: has(program.find("list", root=tree), pyatspi.STATE_SHOWING), what="the Index")
-        if who == "another user":
-            assert received.read_bytes() == b""
+        assert listener.poll() is None  # it held the name throughout
     finally:
         listener.kill()
-        listener.wait()
+    received = listener.communicate()[0]
+    if who == "another user":
+        assert received == "", received
+
+
+SENDER = """
+import socket, sys
+sender = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+sender.connect("\\0" + sys.argv[1])
+sender.sendall(b"".join(field.encode() + b"\\0" for field in sys.argv[2:]))
+sender.settimeout(5)
+try:
+    print("answered" if sender.recv(16) else "hung up on")
+except OSError:
+    print("hung up on")
+"""
+
+
+def test_the_viewer_takes_no_command_from_another_user(desktop, start, other_user):
+    program = start()
+    program.calculator()
+    desktop.key("F1")
+    wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Welcome$"), what="the help viewer")
+    name = f"passer-rating-help-{os.getuid()}-{desktop.display}-0"
+    command = [sys.executable, "-c", SENDER, name, "--contents", f"/nowhere/{HELP_NAME}", "Welcome.htm"]
+    answer = subprocess.run(["setpriv", f"--reuid={other_user.pw_uid}", f"--regid={other_user.pw_gid}",
+                             "--clear-groups", *command], capture_output=True, text=True, check=False)
+    assert answer.stdout.strip() == "hung up on", answer.stderr
+    # The viewer still shows Welcome, so the same command of this user shows a problem.
+    assert desktop.windows(f"^{HELP_TITLE} - Welcome$")
+    subprocess.run(command, check=True, capture_output=True)
+    wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Problem$"), what="this user's command")
