@@ -30,8 +30,7 @@ void Program::showCalculator()
     ui::MainWindowCommands commands;
     commands.exitProgram = endProgram;
     commands.showAbout = [this](QWidget* owner) { ui::AboutWindow::showModal(m_clock, owner); };
-    commands.htmlHelp = m_htmlHelp.get();
-    commands.shell = m_shell.get();
+    commands.platform = {m_htmlHelp.get(), m_shell.get(), platform::helpFilePath()};
     m_calculator = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
     m_calculator->show();
 }

@@ -28,8 +28,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
         win32::MainWindowCommands commands;
         commands.exitProgram = endProgram;
         commands.showAbout = [&clock](HWND owner) { win32::showAbout(clock, owner); };
-        commands.htmlHelp = htmlHelp.get();
-        commands.shell = shell.get();
+        commands.platform = {htmlHelp.get(), shell.get(), platform::helpFilePath()};
         calculator = std::make_unique<win32::MainWindow>(std::move(commands));
         calculator->show();
     };

@@ -40,9 +40,4 @@ std::string programFolder();
 // every call; the current directory plays no part.
 std::string helpFilePath();
 
-// Help, Contents and Help, Index: the help file at its start topic on the Contents tab,
-// and at its Index tab with no keyword chosen. No owner window; nothing is waited for.
-void showContents(HtmlHelp& htmlHelp);
-void showIndex(HtmlHelp& htmlHelp);
-
 } // namespace platform

@@ -31,6 +31,9 @@ class Shell {
 std::unique_ptr<Shell> createShell();
 
 // Opens a web address in the default browser. Callable from any window; keeps nothing.
-void HyperJump(Shell& shell, const std::string& address);
+inline void HyperJump(Shell& shell, const std::string& address)
+{
+    shell.ShellExecuteA(nullptr, nullptr, address, nullptr, nullptr, kShowNormal);
+}
 
 } // namespace platform

@@ -1,6 +1,10 @@
+#include "ui/description/clock.h"
 #include "ui/description/texts.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
 
 TEST(CopyrightNotice, KeepsItsSingleYearOnlyIn2005)
 {
@@ -13,4 +17,17 @@ TEST(VersionText, WritesTheMinorNumberInFull)
 {
     EXPECT_EQ(description::versionText(1, 0), "Version 1.0");
     EXPECT_EQ(description::versionText(1, 10), "Version 1.10");
+}
+
+TEST(SystemClock, ReadsThisYear)
+{
+    // Today's year in UTC, from another source than the clock's; the local year differs
+    // from it only around New Year.
+    using namespace std::chrono;
+    const year_month_day today{floor<days>(system_clock::now())};
+    const int utcYear = static_cast<int>(today.year());
+    const bool newYear =
+        (today.month() == January && today.day() == day{1}) || (today.month() == December && today.day() == day{31});
+    const int year = description::SystemClock().currentYear();
+    EXPECT_TRUE(year == utcYear || (newYear && std::abs(year - utcYear) == 1)) << year << " in " << utcYear;
 }

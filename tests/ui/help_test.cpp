@@ -8,7 +8,6 @@
 #include "platform/html_help.h"
 #include "platform/shell.h"
 #include "platform/shell_unix.h"
-#include "ui/main/main_window.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,8 +33,6 @@ class HelpTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void helpMenuCommandsPassTheirArguments();
-
     void viewerFindsAKeywordAsItIsTyped();
     void viewerFollowsLinksAndShowsPictures();
     void viewerReportsProblemsItself_data();
@@ -51,33 +48,6 @@ class HelpTest : public QObject {
     void shellTellsUserWhenNothingOpensTheAddress_data();
     void shellTellsUserWhenNothingOpensTheAddress();
 };
-
-void HelpTest::helpMenuCommandsPassTheirArguments()
-{
-    RecordingHtmlHelp help;
-    for (int i = 0; i < 2; ++i) { // the same call every time
-        platform::showContents(help);
-    }
-    platform::showIndex(help);
-    const std::string path = QCoreApplication::applicationDirPath().toStdString() + "/Help/" + product::kHelpFileName;
-    QCOMPARE(help.calls.size(), 3);
-    for (const HelpCall& call : help.calls) {
-        QCOMPARE(call.owner, nullptr);
-        QCOMPARE(call.file, path);
-    }
-    QCOMPARE(help.calls[1].command, platform::kDisplayToc);
-    QCOMPARE(help.calls[1].data, std::string("Welcome.htm"));
-    QCOMPARE(help.calls[2].command, platform::kDisplayIndex);
-    QVERIFY(help.calls[2].data.empty());
-
-    RecordingPresenter messages;
-    RecordingShell shell;
-    ui::MainWindowCommands commands;
-    commands.shell = &shell;
-    ui::MainWindow window(messages, std::move(commands));
-    window.findChild<QAction*>("mnuMorvalenite")->trigger();
-    QCOMPARE(shell.files, QStringList{QString::fromLatin1(product::kHomePage)});
-}
 
 void HelpTest::viewerFindsAKeywordAsItIsTyped()
 {

@@ -1,11 +1,14 @@
 #include "doubles.h"
+#include "identity/product.h"
 #include "ui/common/window_font.h"
+#include "ui/description/main_form.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -36,6 +39,7 @@ class MainWindowTest : public QObject {
     void pastedTextIsJudgedByTheEngine();
     void enterPressesFocusedButton();
     void shortcutsAndMenuCommandsActLikeTheButtons();
+    void menusAreTheDescribedOnesAndReachTheirServices();
     void tabOrder();
     void accessKeys();
     void formulaSurvivesResetAndKeepsTheRating();
@@ -231,6 +235,39 @@ void MainWindowTest::shortcutsAndMenuCommandsActLikeTheButtons()
         m_window->findChild<QAction*>(name)->trigger();
     }
     QCOMPARE(m_messages.messages.size(), 2);
+}
+
+void MainWindowTest::menusAreTheDescribedOnesAndReachTheirServices()
+{
+    RecordingHtmlHelp help;
+    RecordingShell shell;
+    int abouts = 0;
+    ui::MainWindowCommands commands;
+    commands.exitProgram = [this] { ++m_exits; };
+    commands.showAbout = [&abouts](QWidget* /*owner*/) { ++abouts; };
+    commands.platform = {&help, &shell, "Help/help.chm"};
+    m_window = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+
+    for (const description::Menu& menu : description::kMenus) {
+        QCOMPARE(find<QMenu>(menu.name)->title(), QString::fromUtf8(menu.caption));
+        for (std::size_t i = 0; i < menu.count; ++i) {
+            QCOMPARE(find<QAction>(menu.items[i].name)->text(), QString::fromUtf8(menu.items[i].caption));
+        }
+    }
+    // The shortcuts as a user presses them, the other items as chosen.
+    QTest::keyClick(field("txtYards"), Qt::Key_F1);
+    QTest::keyClick(field("txtYards"), Qt::Key_F3);
+    for (const char* name : {"mnuIndex", "mnuMorvalenite", "mnuAbout"}) {
+        find<QAction>(name)->trigger();
+    }
+    QCOMPARE(help.calls.size(), 2);
+    QCOMPARE(help.calls[0].command, platform::kDisplayToc);
+    QCOMPARE(help.calls[1].command, platform::kDisplayIndex);
+    QCOMPARE(m_exits, 1);
+    QCOMPARE(shell.files, QStringList{QString::fromLatin1(product::kHomePage)});
+    QCOMPARE(abouts, 1);
 }
 
 void MainWindowTest::tabOrder()

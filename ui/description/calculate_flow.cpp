@@ -14,7 +14,9 @@ void calculate(CalculatorView& view)
     }
     const engine::Formula formula =
         view.professionalSelected() ? engine::Formula::Professional : engine::Formula::College;
-    const engine::Calculation result = engine::calculate(views, formula, view.decimalSeparator());
+    // A locale that names no separator writes ".".
+    const std::string separator = view.decimalSeparator();
+    const engine::Calculation result = engine::calculate(views, formula, separator.empty() ? "." : separator);
 
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (result.readAsZero[i]) {

@@ -1,8 +1,6 @@
 #include "ui/main/main_window.h"
 
 #include "identity/product.h"
-#include "platform/html_help.h"
-#include "platform/shell.h"
 #include "ui/common/message_presenter.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_font.h"
@@ -82,13 +80,6 @@ QKeySequence shortcutOf(description::Key key)
     return {};
 }
 
-void runIfSet(const std::function<void()>& command)
-{
-    if (command) {
-        command();
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, QWidget* parent)
@@ -152,26 +143,6 @@ void MainWindow::createControls(QWidget* clientArea)
 
 void MainWindow::createMenus()
 {
-    using Handler = void (MainWindow::*)();
-    const auto handlerOf = [](description::Command command) -> Handler {
-        switch (command) {
-        case description::Command::Exit:
-            return &MainWindow::mnuExit_Click;
-        case description::Command::Calculate:
-            return &MainWindow::mnuCalculate_Click;
-        case description::Command::Reset:
-            return &MainWindow::mnuReset_Click;
-        case description::Command::Contents:
-            return &MainWindow::mnuContents_Click;
-        case description::Command::Index:
-            return &MainWindow::mnuIndex_Click;
-        case description::Command::Web:
-            return &MainWindow::mnuMorvalenite_Click;
-        case description::Command::About:
-            return &MainWindow::mnuAbout_Click;
-        }
-        return nullptr;
-    };
     for (const description::Menu& menu : description::kMenus) {
         QMenu* popup = menuBar()->addMenu(QString::fromUtf8(menu.caption));
         popup->setObjectName(menu.name);
@@ -180,9 +151,14 @@ void MainWindow::createMenus()
             QAction* action = popup->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(item.name);
             action->setShortcut(shortcutOf(item.shortcut));
-            connect(action, &QAction::triggered, this, handlerOf(item.command));
+            connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
         }
     }
+}
+
+void MainWindow::run(description::Command command)
+{
+    description::run(command, *this, m_commands.platform);
 }
 
 std::string MainWindow::entryText(engine::Field field) const
@@ -217,66 +193,33 @@ void MainWindow::showMessage(std::string_view text)
     m_messages.showMessage(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void MainWindow::btnCalculate_Click()
-{
-    description::calculate(*this);
-}
-
-void MainWindow::mnuCalculate_Click()
-{
-    btnCalculate_Click();
-}
-
-void MainWindow::btnReset_Click()
-{
-    // Attempts, completions, yards, touchdowns, interceptions, then the rating.
-    for (EntryField* entry : m_entries) {
-        entry->clear();
-    }
-    m_rating->clear();
-}
-
-void MainWindow::mnuReset_Click()
-{
-    btnReset_Click();
-}
-
-void MainWindow::btnExit_Click()
-{
-    runIfSet(m_commands.exitProgram);
-}
-
-void MainWindow::mnuExit_Click()
-{
-    runIfSet(m_commands.exitProgram);
-}
-
-void MainWindow::mnuContents_Click()
-{
-    if (m_commands.htmlHelp != nullptr) {
-        platform::showContents(*m_commands.htmlHelp);
-    }
-}
-
-void MainWindow::mnuIndex_Click()
-{
-    if (m_commands.htmlHelp != nullptr) {
-        platform::showIndex(*m_commands.htmlHelp);
-    }
-}
-
-void MainWindow::mnuMorvalenite_Click()
-{
-    if (m_commands.shell != nullptr) {
-        platform::HyperJump(*m_commands.shell, product::kHomePage);
-    }
-}
-
-void MainWindow::mnuAbout_Click()
+void MainWindow::showAbout()
 {
     if (m_commands.showAbout) {
         m_commands.showAbout(this);
     }
+}
+
+void MainWindow::endProgram()
+{
+    if (m_commands.exitProgram) {
+        m_commands.exitProgram();
+    }
+}
+
+void MainWindow::btnCalculate_Click()
+{
+    run(description::Command::Calculate);
+}
+
+void MainWindow::btnReset_Click()
+{
+    run(description::Command::Reset);
+}
+
+void MainWindow::btnExit_Click()
+{
+    run(description::Command::Exit);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -299,7 +242,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    runIfSet(m_commands.exitProgram);
+    endProgram();
 }
 
 } // namespace ui

@@ -6,7 +6,7 @@
 // writes "0" into each empty field read and shows either the rating in txtPasserRating or
 // one message through the message presenter. The window keeps no other state.
 
-#include "ui/description/calculate_flow.h"
+#include "ui/description/commands.h"
 
 #include <QMainWindow>
 
@@ -17,11 +17,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace platform {
-class HtmlHelp;
-class Shell;
-} // namespace platform
-
 namespace ui {
 
 class EntryField;
@@ -31,27 +26,19 @@ class MessagePresenter;
 struct MainWindowCommands {
     std::function<void()> exitProgram; // ends the program at once
     std::function<void(QWidget* owner)> showAbout;
-    platform::HtmlHelp* htmlHelp = nullptr;
-    platform::Shell* shell = nullptr;
+    description::PlatformServices platform;
 };
 
-class MainWindow : public QMainWindow, private description::CalculatorView {
+class MainWindow : public QMainWindow, private description::CommandView {
     Q_OBJECT
 
   public:
     MainWindow(MessagePresenter& messages, MainWindowCommands commands, QWidget* parent = nullptr);
 
-  public slots:
+    // The buttons' handlers; the menu items run their commands directly.
     void btnCalculate_Click();
-    void mnuCalculate_Click();
     void btnReset_Click();
-    void mnuReset_Click();
     void btnExit_Click();
-    void mnuExit_Click();
-    void mnuContents_Click();
-    void mnuIndex_Click();
-    void mnuMorvalenite_Click();
-    void mnuAbout_Click();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,6 +47,7 @@ class MainWindow : public QMainWindow, private description::CalculatorView {
   private:
     void createControls(QWidget* clientArea);
     void createMenus();
+    void run(description::Command command);
 
     // What the calculate flow reads and writes.
     [[nodiscard]] std::string entryText(engine::Field field) const override;
@@ -68,6 +56,8 @@ class MainWindow : public QMainWindow, private description::CalculatorView {
     [[nodiscard]] bool professionalSelected() const override;
     [[nodiscard]] std::string decimalSeparator() const override;
     void showMessage(std::string_view text) override;
+    void showAbout() override;
+    void endProgram() override;
 
     MessagePresenter& m_messages;
     MainWindowCommands m_commands;

@@ -1,8 +1,6 @@
 #include "ui/win32/main_window.h"
 
 #include "identity/product.h"
-#include "platform/html_help.h"
-#include "platform/shell.h"
 #include "platform/windows_text.h"
 #include "ui/description/main_form.h"
 #include "ui/description/texts.h"
@@ -10,6 +8,7 @@
 #include "ui/win32/window_ids.h"
 #include "ui/win32/window_parts.h"
 
+#include <optional>
 #include <vector>
 
 namespace win32 {
@@ -197,7 +196,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return ::DefWindowProcW(m_window, message, wParam, lParam);
     case WM_CLOSE: // Form_Unload: the close box, the system menu, Alt+F4
-        btnExit_Click();
+        endProgram();
         return 0;
     default:
         return ::DefWindowProcW(m_window, message, wParam, lParam);
@@ -207,69 +206,18 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 void MainWindow::command(int id)
 {
     using description::Command;
-    if (id == kIdOk || id == commandId(Command::Calculate)) {
-        btnCalculate_Click(); // mnuCalculate_Click calls the button's handler
-    } else if (id == kIdCancel || id == commandId(Command::Reset)) {
-        btnReset_Click();
-    } else if (id == controlId(description::kBtnExit) || id == commandId(Command::Exit)) {
-        btnExit_Click();
-    } else if (id == commandId(Command::Contents)) {
-        mnuContents_Click();
-    } else if (id == commandId(Command::Index)) {
-        mnuIndex_Click();
-    } else if (id == commandId(Command::Web)) {
-        mnuMorvalenite_Click();
-    } else if (id == commandId(Command::About)) {
-        mnuAbout_Click();
+    // Enter and Esc come from the dialog manager as the default and the cancel button's
+    // IDs, the Exit button with its own, the menu items with their commands'.
+    std::optional<description::Command> found = commandOf(id);
+    if (id == kIdOk) {
+        found = Command::Calculate;
+    } else if (id == kIdCancel) {
+        found = Command::Reset;
+    } else if (id == controlId(description::kBtnExit)) {
+        found = Command::Exit;
     }
-}
-
-void MainWindow::btnCalculate_Click()
-{
-    description::calculate(*this);
-}
-
-void MainWindow::btnReset_Click()
-{
-    // Attempts, completions, yards, touchdowns, interceptions, then the rating.
-    for (const std::size_t entry : description::kEntryControls) {
-        setWindowText(m_controls[entry], {});
-    }
-    setWindowText(m_controls[description::kTxtPasserRating], {});
-}
-
-void MainWindow::btnExit_Click()
-{
-    if (m_commands.exitProgram) {
-        m_commands.exitProgram();
-    }
-}
-
-void MainWindow::mnuContents_Click()
-{
-    if (m_commands.htmlHelp != nullptr) {
-        platform::showContents(*m_commands.htmlHelp);
-    }
-}
-
-void MainWindow::mnuIndex_Click()
-{
-    if (m_commands.htmlHelp != nullptr) {
-        platform::showIndex(*m_commands.htmlHelp);
-    }
-}
-
-void MainWindow::mnuMorvalenite_Click()
-{
-    if (m_commands.shell != nullptr) {
-        platform::HyperJump(*m_commands.shell, product::kHomePage);
-    }
-}
-
-void MainWindow::mnuAbout_Click()
-{
-    if (m_commands.showAbout) {
-        m_commands.showAbout(m_window);
+    if (found) {
+        description::run(*found, *this, m_commands.platform);
     }
 }
 
@@ -300,13 +248,31 @@ std::string MainWindow::decimalSeparator() const
     const int length =
         ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(), static_cast<int>(separator.size()));
     separator.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
-    return separator.empty() ? "." : platform::toUtf8(separator);
+    return platform::toUtf8(separator);
 }
 
 void MainWindow::showMessage(std::string_view text)
 {
     ::MessageBoxW(m_window, platform::toWide(std::string(text)).c_str(), platform::toWide(product::kTitle).c_str(),
                   MB_OK);
+}
+
+} // namespace win32
+
+namespace win32 {
+
+void MainWindow::showAbout()
+{
+    if (m_commands.showAbout) {
+        m_commands.showAbout(m_window);
+    }
+}
+
+void MainWindow::endProgram()
+{
+    if (m_commands.exitProgram) {
+        m_commands.exitProgram();
+    }
 }
 
 } // namespace win32

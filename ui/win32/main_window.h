@@ -10,7 +10,7 @@
 // deactivation (WM_ACTIVATE). Calculate runs the shared calculate flow with this window
 // as its view.
 
-#include "ui/description/calculate_flow.h"
+#include "ui/description/commands.h"
 #include "ui/description/main_form.h"
 
 #include <array>
@@ -18,21 +18,15 @@
 
 #include <windows.h>
 
-namespace platform {
-class HtmlHelp;
-class Shell;
-} // namespace platform
-
 namespace win32 {
 
 struct MainWindowCommands {
     std::function<void()> exitProgram;
     std::function<void(HWND owner)> showAbout;
-    platform::HtmlHelp* htmlHelp = nullptr;
-    platform::Shell* shell = nullptr;
+    description::PlatformServices platform;
 };
 
-class MainWindow final : private description::CalculatorView {
+class MainWindow final : private description::CommandView {
   public:
     explicit MainWindow(MainWindowCommands commands);
     MainWindow(const MainWindow&) = delete;
@@ -44,14 +38,6 @@ class MainWindow final : private description::CalculatorView {
     void show();
     [[nodiscard]] HWND window() const { return m_window; }
     [[nodiscard]] HACCEL accelerators() const { return m_accelerators; }
-
-    void btnCalculate_Click();
-    void btnReset_Click();
-    void btnExit_Click();
-    void mnuContents_Click();
-    void mnuIndex_Click();
-    void mnuMorvalenite_Click();
-    void mnuAbout_Click();
 
   private:
     static ATOM registerClass();
@@ -67,6 +53,8 @@ class MainWindow final : private description::CalculatorView {
     [[nodiscard]] bool professionalSelected() const override;
     [[nodiscard]] std::string decimalSeparator() const override;
     void showMessage(std::string_view text) override;
+    void showAbout() override;
+    void endProgram() override;
 
     MainWindowCommands m_commands;
     HWND m_window = nullptr;

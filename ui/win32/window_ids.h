@@ -5,6 +5,8 @@
 
 #include "ui/description/main_form.h"
 
+#include <optional>
+
 namespace win32 {
 
 inline constexpr wchar_t kMainClass[] = L"PasserRatingMain";
@@ -30,6 +32,15 @@ constexpr int controlId(std::size_t index)
 constexpr int commandId(description::Command command)
 {
     return 200 + static_cast<int>(command);
+}
+
+// The menu command of an ID, if it is one (Exit is the first command, About the last).
+constexpr std::optional<description::Command> commandOf(int id)
+{
+    if (id < commandId(description::Command::Exit) || id > commandId(description::Command::About)) {
+        return std::nullopt;
+    }
+    return static_cast<description::Command>(id - commandId(description::Command::Exit));
 }
 
 } // namespace win32

@@ -1,0 +1,19 @@
+// Where the help file lies, the same on every system.
+
+#include "platform/html_help.h"
+
+#include "identity/product.h"
+
+namespace platform {
+
+std::string helpFilePath()
+{
+#ifdef _WIN32
+    constexpr char kSeparator = '\\';
+#else
+    constexpr char kSeparator = '/';
+#endif
+    return programFolder() + kSeparator + "Help" + kSeparator + product::kHelpFileName;
+}
+
+} // namespace platform
