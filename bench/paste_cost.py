@@ -38,7 +38,7 @@ def main():
         program.calculator()
         desktop.key("alt+p")
         desktop.type("12")
-        wait_for(lambda: program.text("Pass Attempts") == "12", what="the typed attempts")
+        wait_for(lambda: program.text("Pass Attempts"), until=lambda text: text == "12", what="the typed attempts")
         desktop.set_clipboard("1" * (megabytes * 1024 * 1024))
         before = peak_kib(program.process.pid)
 

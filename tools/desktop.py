@@ -3,7 +3,9 @@ display, a window manager, and the accessibility bus. Input goes through the X s
 (XTest, by xdotool); what is read is what a user or a screen reader gets: window titles
 and geometry, the clipboard, and the accessibility tree over AT-SPI."""
 
+import contextlib
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -37,15 +39,17 @@ ShowTaskBar=0
 """
 
 
-def wait_for(condition, timeout=10.0, what="the condition"):
-    """Polls until `condition` returns something true, and returns it."""
+def wait_for(read, timeout=30.0, what="the condition", until=bool):
+    """Reads until `until` holds for what `read` returns, and returns that. The limit is
+    far beyond what a working program needs on a busy machine; reaching it reports what
+    was waited for and the last value read."""
     deadline = time.monotonic() + timeout
     while True:
-        result = condition()
-        if result:
-            return result
+        value = read()
+        if until(value):
+            return value
         if time.monotonic() > deadline:
-            raise AssertionError(f"timed out waiting for {what}")
+            raise AssertionError(f"timed out after {timeout:g} s waiting for {what}; last read: {value!r}")
         time.sleep(0.05)
 
 
@@ -131,6 +135,33 @@ class Desktop:
         return subprocess.run(["xprop", "-id", window, name], env=self.env, capture_output=True,
                               text=True, check=False).stdout
 
+    @contextlib.contextmanager
+    def active_windows(self):
+        """Follows the active window as the window manager announces it (EWMH), from now
+        on: yields a function that waits for the first announced window for which
+        `predicate` holds, so a window is caught the moment it is activated rather than
+        found by polling afterwards."""
+        spy = subprocess.Popen(["xprop", "-root", "-spy", "_NET_ACTIVE_WINDOW"], env=self.env,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+
+        def first(predicate, what, timeout=30.0):
+            deadline = time.monotonic() + timeout
+            announced = None
+            while select.select([spy.stdout], [], [], max(0.0, deadline - time.monotonic()))[0]:
+                line = spy.stdout.readline()
+                if "#" in line and line.rsplit("#", 1)[1].strip().startswith("0x"):
+                    announced = str(int(line.rsplit("#", 1)[1].split(",")[0], 16))
+                    if predicate(announced):
+                        return announced
+            raise AssertionError(f"timed out after {timeout:g} s waiting for {what} to become "
+                                 f"active; last active: {announced}")
+
+        try:
+            yield first
+        finally:
+            spy.kill()
+            spy.wait()
+
     def focused_title(self):
         return self.xdotool("getwindowfocus", "getwindowname")
 
@@ -152,18 +183,22 @@ class Desktop:
 
 
 class Program:
-    """A started program, its accessibility tree, and an end to it."""
+    """A started program, its accessibility tree, and an end to it and to every process
+    it started (the help viewer, started detached, included): each carries a mark in its
+    environment, by which stop() finds their process ids."""
 
     def __init__(self, desktop, path):
         self.desktop = desktop
         self.path = path
-        self.process = subprocess.Popen([path], env=desktop.env, start_new_session=True,
+        self.mark = f"PASSER_RATING_E2E_RUN={os.getpid()}-{time.monotonic_ns()}"
+        env = dict(desktop.env, PASSER_RATING_E2E_RUN=self.mark.split("=", 1)[1])
+        self.process = subprocess.Popen([path], env=env, start_new_session=True,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def running(self):
         return self.process.poll() is None
 
-    def ended(self, timeout=3.0):
+    def ended(self, timeout=10.0):
         """Whether the program ends by itself within `timeout` seconds."""
         try:
             self.process.wait(timeout=timeout)
@@ -171,13 +206,35 @@ class Program:
         except subprocess.TimeoutExpired:
             return False
 
+    def processes(self, name=None):
+        """The ids of the running processes this program started (named `name`)."""
+        found = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as environ:
+                    marked = self.mark.encode() in environ.read().split(b"\0")
+                with open(f"/proc/{pid}/stat", encoding="utf-8", errors="replace") as stat:
+                    alive = stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+                with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                    program = os.path.basename(cmdline.read().split(b"\0")[0].decode(errors="replace"))
+            except OSError:
+                continue
+            if marked and alive and (name is None or program.startswith(name)):
+                found.append(int(pid))
+        return found
+
+    def kill(self, name=None):
+        for pid in self.processes(name):
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+
     def stop(self):
         if self.running():
-            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.kill()
             self.process.wait()
-        # The help viewer is started detached, in a session of its own.
-        subprocess.run(["pkill", "-KILL", "-f", os.path.dirname(self.path) + "/passer-rating-help"],
-                       check=False)
+        self.kill()
 
     # The accessibility tree.
     def application(self, pid=None):

@@ -37,7 +37,7 @@ def test_contents_and_index_share_one_viewer(desktop, start):
     program.calculator()
     desktop.key("F1")
     window, tree = viewer(desktop, program)
-    wait_for(lambda: desktop.focused_title() == f"{HELP_TITLE} - Welcome", what="the Welcome topic")
+    wait_for(desktop.focused_title, until=lambda title: title == f"{HELP_TITLE} - Welcome", what="the Welcome topic")
     assert has(program.find("tree", root=tree), pyatspi.STATE_SHOWING)  # the Contents tab
     assert has(program.find("table cell", "Welcome", root=tree), pyatspi.STATE_SELECTED)
 
@@ -84,11 +84,11 @@ def test_no_help_file_takes_the_calculator_down(desktop, start, program_copy):
         for keys in (["F1"], ["alt+h", "i"]):
             desktop.key(*keys)
             # The viewer reports the problem in its own window, or ends alone.
-            wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Problem$") or ended_alone(program_copy),
+            wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Problem$") or ended_alone(program),
                      what=f"the viewer with {kind}")
             assert program.running(), kind
             program.calculator(activate=True)
-        stop_viewer(program_copy)
+        stop_viewer(program)
         remove(place)
 
     desktop.key("alt+c")
@@ -96,28 +96,23 @@ def test_no_help_file_takes_the_calculator_down(desktop, start, program_copy):
         desktop.type(total)
         desktop.key("Tab")
     desktop.key("Return")
-    wait_for(lambda: program.text("Passer Rating") == "64.6", what="a rating after all that")
+    wait_for(lambda: program.text("Passer Rating"), until=lambda text: text == "64.6", what="a rating after all that")
 
 
-def viewer_running(folder):
-    return subprocess.run(["pgrep", "-f", f"{folder}/passer-rating-help"],
-                          stdout=subprocess.DEVNULL, check=False).returncode == 0
-
-
-def ended_alone(folder):
+def ended_alone(program):
     """No viewer runs, and none has come up for a second (one may still be starting)."""
     deadline = time.monotonic() + 1
     while time.monotonic() < deadline:
-        if viewer_running(folder):
+        if program.processes("passer-rating-help"):
             return False
         time.sleep(0.1)
     return True
 
 
-def stop_viewer(folder):
+def stop_viewer(program):
     def stopped():
-        subprocess.run(["pkill", "-KILL", "-f", f"{folder}/passer-rating-help"], check=False)
-        return ended_alone(folder)
+        program.kill("passer-rating-help")
+        return ended_alone(program)
 
     wait_for(stopped, what="the viewer to end")
 
@@ -170,7 +165,7 @@ def test_a_topic_reads_nothing_outside_the_help_file(desktop, start, program_cop
     wait_for(lambda: has(program.find("list", root=tree), pyatspi.STATE_SHOWING), what="the Index")
     program.calculator(activate=True)
     desktop.key("F1")
-    wait_for(lambda: desktop.focused_title() == f"{HELP_TITLE} - Welcome", what="Welcome again")
+    wait_for(desktop.focused_title, until=lambda title: title == f"{HELP_TITLE} - Welcome", what="Welcome again")
 
     named = "".join(log.read_text() for log in tmp_path.glob("files.*"))
     assert HELP_NAME in named  # strace saw the viewer's files
