@@ -22,12 +22,6 @@ template <std::size_t Capacity> class FixedText {
             push(c);
         }
     }
-    void append(char c, std::size_t count)
-    {
-        for (std::size_t i = 0; i < count; ++i) {
-            push(c);
-        }
-    }
     [[nodiscard]] std::string_view view() const { return {m_chars.data(), m_size}; }
     [[nodiscard]] bool empty() const { return m_size == 0; }
 

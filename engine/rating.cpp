@@ -16,15 +16,18 @@ double bounded(double value)
     return std::clamp(value, 0.0, kComponentCap);
 }
 
+// RoundAdv fails only for counts of places the rating never asks for (negative ones,
+// 32767); it rounds to one, two and three.
+double rounded(double value, std::int16_t places)
+{
+    return RoundAdv(value, places).value();
+}
+
 // Every professional component rounds its raw value to two places, scales it, and
 // rounds the scaled value to three.
-template <typename Scale> Expected<double, RoundError> twiceRounded(double raw, Scale scale)
+template <typename Scale> double twiceRounded(double raw, Scale scale)
 {
-    const auto percentage = RoundAdv(raw, 2);
-    if (!percentage) {
-        return Unexpected{percentage.error()};
-    }
-    return RoundAdv(scale(percentage.value()), 3);
+    return rounded(scale(rounded(raw, 2)), 3);
 }
 
 } // namespace
@@ -77,46 +80,27 @@ std::optional<Refusal> firstBrokenRule(const PasserStats& stats)
     return std::nullopt;
 }
 
-Expected<ProfessionalComponents, RoundError> professionalComponents(const PasserStats& stats)
+ProfessionalComponents professionalComponents(const PasserStats& stats)
 {
     // Each step is one double operation in the order written: the quotient first, then
     // the product with 100; 30 is subtracted before the product with 0.05.
     const double attempts = stats.attempts;
-    const auto completion =
-        twiceRounded(stats.completions / attempts * 100, [](double value) { return (value - 30) * 0.05; });
-    if (!completion) {
-        return Unexpected{completion.error()};
-    }
-    const auto yards = twiceRounded(stats.yards / attempts - 3, [](double value) { return value * 0.25; });
-    if (!yards) {
-        return Unexpected{yards.error()};
-    }
-    const auto touchdown = twiceRounded(stats.touchdowns / attempts * 100, [](double value) { return value * 0.2; });
-    if (!touchdown) {
-        return Unexpected{touchdown.error()};
-    }
-    const auto interception =
-        twiceRounded(stats.interceptions / attempts * 100, [](double value) { return value * 0.25; });
-    if (!interception) {
-        return Unexpected{interception.error()};
-    }
     ProfessionalComponents components;
-    components.completion = bounded(completion.value());
-    components.yards = bounded(yards.value());
-    components.touchdown = bounded(touchdown.value());
+    components.completion =
+        bounded(twiceRounded(stats.completions / attempts * 100, [](double value) { return (value - 30) * 0.05; }));
+    components.yards = bounded(twiceRounded(stats.yards / attempts - 3, [](double value) { return value * 0.25; }));
+    components.touchdown =
+        bounded(twiceRounded(stats.touchdowns / attempts * 100, [](double value) { return value * 0.2; }));
     // No upper bound here: negative interceptions can lift it above 2.375.
-    components.interception = std::max(0.0, kComponentCap - interception.value());
+    components.interception = std::max(0.0, kComponentCap - twiceRounded(stats.interceptions / attempts * 100,
+                                                                         [](double value) { return value * 0.25; }));
     return components;
 }
 
-Expected<double, RoundError> professionalRating(const PasserStats& stats)
+double professionalRating(const PasserStats& stats)
 {
-    const auto components = professionalComponents(stats);
-    if (!components) {
-        return Unexpected{components.error()};
-    }
-    const ProfessionalComponents& c = components.value();
-    return RoundAdv((((c.completion + c.yards) + c.touchdown) + c.interception) / 6 * 100, 1);
+    const ProfessionalComponents c = professionalComponents(stats);
+    return rounded((((c.completion + c.yards) + c.touchdown) + c.interception) / 6 * 100, 1);
 }
 
 double collegeRating(const PasserStats& stats)
@@ -177,12 +161,8 @@ Calculation calculate(const FieldTexts& texts, Formula formula, std::string_view
         return refuse(*broken);
     }
 
-    const auto rating = formula == Formula::Professional ? professionalRating(stats)
-                                                         : Expected<double, RoundError>(collegeRating(stats));
-    if (!rating) {
-        return refuse(Refusal::YardsError);
-    }
-    result.rating = numberText(rating.value(), decimalSeparator);
+    const double rating = formula == Formula::Professional ? professionalRating(stats) : collegeRating(stats);
+    result.rating = numberText(rating, decimalSeparator);
     return result;
 }
 

@@ -68,8 +68,8 @@ struct Calculation {
 std::optional<Refusal> firstBrokenRule(const PasserStats& stats);
 
 // Attempts must not be zero for the three below; Calculate sees to that.
-Expected<ProfessionalComponents, RoundError> professionalComponents(const PasserStats& stats);
-Expected<double, RoundError> professionalRating(const PasserStats& stats);
+ProfessionalComponents professionalComponents(const PasserStats& stats);
+double professionalRating(const PasserStats& stats);
 double collegeRating(const PasserStats& stats);
 
 Calculation calculate(const FieldTexts& texts, Formula formula, std::string_view decimalSeparator);

@@ -19,7 +19,7 @@ class WindowsHtmlHelp final : public HtmlHelp {
         if (htmlHelp == nullptr) {
             return; // no HTML Help on this system: nothing to show
         }
-        const auto ownerWindow = static_cast<HWND>(owner);
+        auto* const ownerWindow = static_cast<HWND>(owner);
         const std::string ansiFile = toAnsi(file);
         const std::string ansiData = toAnsi(data);
         if (command == kDisplayIndex && ansiData.empty()) {

@@ -120,7 +120,7 @@ QString ChmArchive::title() const
     if (!std::holds_alternative<QByteArray>(bytes)) {
         return {};
     }
-    const QByteArray& system = std::get<QByteArray>(bytes);
+    const auto& system = std::get<QByteArray>(bytes);
     const auto word = [&system](qsizetype at) {
         return static_cast<quint16>(static_cast<quint8>(system[at]) | static_cast<quint8>(system[at + 1]) << 8);
     };

@@ -233,11 +233,11 @@ SENDER = """
 import socket, sys
 sender = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
 sender.connect("\\0" + sys.argv[1])
-sender.sendall(b"".join(field.encode() + b"\\0" for field in sys.argv[2:]))
 sender.settimeout(5)
 try:
+    sender.sendall(b"".join(field.encode() + b"\\0" for field in sys.argv[2:]))
     print("answered" if sender.recv(16) else "hung up on")
-except OSError:
+except OSError:  # hung up on before or after the command went
     print("hung up on")
 """
 

@@ -160,7 +160,7 @@ class Program : public testing::Test {
         ::CloseHandle(m_process.hProcess);
     }
 
-    void start(std::wstring program)
+    void start(const std::wstring& program)
     {
         std::wstring commandLine = L"\"" + program + L"\"";
         STARTUPINFOW startup{};
@@ -347,7 +347,7 @@ TEST_F(Program, TypedCharactersPassTheFieldsFilter)
     ::CloseClipboard();
     press({VK_MENU, 'P'});
     press({VK_END});
-    for (const WORD key : {'V', 'C', 'X', 'Z'}) {
+    for (const WORD key : {WORD{'V'}, WORD{'C'}, WORD{'X'}, WORD{'Z'}}) {
         press({VK_CONTROL, key});
     }
     typeKeys("4");

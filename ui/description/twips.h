@@ -20,7 +20,7 @@ struct TwipsSize {
 inline constexpr int kTwipsPerInch = 1440;
 
 // Pixels for `twips` at `dotsPerInch`, rounded down (at 96 dots an inch, 15 twips each).
-constexpr int toPixels(int twips, int dotsPerInch)
+constexpr int pixelsAt(int twips, int dotsPerInch)
 {
     return twips * dotsPerInch / kTwipsPerInch;
 }

@@ -2,7 +2,7 @@
 
 #include "identity/product.h"
 #include "ui/common/message_presenter.h"
-#include "ui/common/twips.h"
+#include "ui/common/pixels.h"
 #include "ui/common/window_font.h"
 #include "ui/common/window_placement.h"
 #include "ui/description/main_form.h"
@@ -96,7 +96,7 @@ MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, 
     createControls(clientArea);
     createMenus();
 
-    const QSize client = toPixels(description::kMainClientSize);
+    const QSize client = pixels(description::kMainClientSize);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     centreOnScreen(this);
     m_entries[static_cast<std::size_t>(engine::Field::Completions)]->setFocus();
@@ -111,7 +111,7 @@ void MainWindow::createControls(QWidget* clientArea)
         const description::Control& control = description::kMainControls[i];
         QWidget* widget = createControl(control, clientArea);
         widget->setObjectName(control.name);
-        widget->setGeometry(toPixels(control.rect));
+        widget->setGeometry(pixels(control.rect));
         const bool field = control.kind == ControlKind::CountEntry || control.kind == ControlKind::YardsEntry;
         if (field && previousLabel != nullptr) {
             previousLabel->setBuddy(widget);

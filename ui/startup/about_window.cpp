@@ -1,6 +1,6 @@
 #include "ui/startup/about_window.h"
 
-#include "ui/common/twips.h"
+#include "ui/common/pixels.h"
 #include "ui/common/window_font.h"
 #include "ui/common/window_placement.h"
 #include "ui/description/clock.h"
@@ -36,14 +36,14 @@ AboutWindow::AboutWindow(const Clock& clock, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(description::aboutCaption()));
     setFont(windowFont());
-    setFixedSize(toPixels(description::kAboutClientSize));
+    setFixedSize(pixels(description::kAboutClientSize));
     setModal(true);
 
     // First in tab order, so it has the focus on opening. Enter presses it as the
     // default button; Esc rejects the dialog, which closes it just the same.
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");
-    ok->setGeometry(toPixels(description::kAboutOk));
+    ok->setGeometry(pixels(description::kAboutOk));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 

@@ -1,6 +1,6 @@
 #include "ui/startup/splash_window.h"
 
-#include "ui/common/twips.h"
+#include "ui/common/pixels.h"
 #include "ui/common/window_font.h"
 #include "ui/common/window_placement.h"
 #include "ui/description/clock.h"
@@ -61,7 +61,7 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
     setFrameStyle(QFrame::Panel | QFrame::Raised); // the fixed-dialog border
     setFont(windowFont());
     setFocusPolicy(Qt::StrongFocus); // no control takes the focus: the window sees every key
-    setFixedSize(toPixels(description::kSplashClientSize));
+    setFixedSize(pixels(description::kSplashClientSize));
 
     // Counting starts now. A precise timer never fires early, as coarse ones may.
     m_timer->setObjectName("Timer1");
@@ -73,7 +73,7 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
 
     auto* frame = new ClickableFrame(this);
     frame->setObjectName("Frame1");
-    frame->setGeometry(toPixels(description::kSplashFrame));
+    frame->setGeometry(pixels(description::kSplashFrame));
     frame->onClick = [this] { Frame1_Click(); };
 
     addLogo(frame, "imgLogo", description::kSplashLogo);

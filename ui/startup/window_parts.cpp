@@ -1,6 +1,6 @@
 #include "ui/startup/window_parts.h"
 
-#include "ui/common/twips.h"
+#include "ui/common/pixels.h"
 #include "ui/common/window_font.h"
 #include "ui/description/texts.h"
 
@@ -13,7 +13,7 @@ QLabel* addLabel(QWidget* parent, const description::Label& row)
 {
     auto* label = new QLabel(QString::fromStdString(description::designText(row.text)), parent);
     label->setObjectName(row.name);
-    label->setGeometry(toPixels(row.rect));
+    label->setGeometry(pixels(row.rect));
     label->setFont(windowFont(row.points, row.bold));
     label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setWordWrap(row.wrap);
@@ -26,7 +26,7 @@ QLabel* addLogo(QWidget* parent, const char* name, description::TwipsRect rect)
 {
     auto* logo = new QLabel(parent);
     logo->setObjectName(name);
-    logo->setGeometry(toPixels(rect));
+    logo->setGeometry(pixels(rect));
     logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
     logo->setAlignment(Qt::AlignCenter);
     logo->setFrameShape(QFrame::Box);

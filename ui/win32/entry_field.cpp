@@ -33,7 +33,7 @@ LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM l
     case WM_SETFOCUS: {
         // From another control of the window: Tab, an access key, a click. The window
         // getting the focus back from elsewhere is no reason to select.
-        const auto previous = reinterpret_cast<HWND>(wParam);
+        auto* const previous = reinterpret_cast<HWND>(wParam);
         const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
         if (previous != nullptr && ::IsWindow(previous) &&
             ::GetAncestor(previous, GA_ROOT) == ::GetAncestor(edit, GA_ROOT)) {

@@ -25,7 +25,7 @@ int dotsPerInch()
 
 int pixels(int twips)
 {
-    return description::toPixels(twips, dotsPerInch());
+    return description::pixelsAt(twips, dotsPerInch());
 }
 
 RECT pixels(const description::TwipsRect& rect)
@@ -86,7 +86,7 @@ HWND addLogo(HWND parent, const description::TwipsRect& rect)
 {
     const HWND logo =
         createChild(L"STATIC", {}, SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER, rect, parent, -1, nullptr);
-    const auto bitmap =
+    auto* const bitmap =
         static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), L"LOGO", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     ::SendMessageW(logo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     return logo;

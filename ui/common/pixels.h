@@ -14,15 +14,15 @@ inline constexpr int kLogicalDotsPerInch = 96;
 
 constexpr int pixels(int twips)
 {
-    return description::toPixels(twips, kLogicalDotsPerInch);
+    return description::pixelsAt(twips, kLogicalDotsPerInch);
 }
 
-constexpr QRect toPixels(const description::TwipsRect& rect)
+constexpr QRect pixels(const description::TwipsRect& rect)
 {
     return {pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height)};
 }
 
-constexpr QSize toPixels(const description::TwipsSize& size)
+constexpr QSize pixels(const description::TwipsSize& size)
 {
     return {pixels(size.width), pixels(size.height)};
 }
