@@ -1,9 +1,12 @@
 #!/usr/bin/python3
 """Time from F1 to the Welcome topic on screen, first opening and reuse, and the
 calculator's peak memory with the help shown. Medians over several runs, on Xvfb under
-openbox. Usage: bench/help_timing.py PATH/TO/passer-rating [RUNS] (default 7)."""
+openbox. With --held, a listener that takes connections and never answers (a hung
+viewer, or another user's stand-in) holds the viewer's first socket name throughout.
+Usage: bench/help_timing.py PATH/TO/passer-rating [RUNS] [--held] (default 7 runs)."""
 
 import os
+import socket
 import statistics
 import sys
 import time
@@ -24,9 +27,14 @@ def peak_kib(pid):
 
 
 def main():
-    path = os.path.abspath(sys.argv[1])
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
+    arguments = [argument for argument in sys.argv[1:] if argument != "--held"]
+    path = os.path.abspath(arguments[0])
+    runs = int(arguments[1]) if len(arguments) > 1 else 7
     desktop = Desktop("openbox")
+    if "--held" in sys.argv:
+        held = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        held.bind(f"\0passer-rating-help-{os.getuid()}-{desktop.display}-0")
+        held.listen(64)
     first, reuse, memory = [], [], []
     try:
         for _ in range(runs):
@@ -44,7 +52,8 @@ def main():
         desktop.stop()
     print(f"{path}: F1 to Welcome, first {statistics.median(first):.0f} ms, "
           f"reuse {statistics.median(reuse):.0f} ms; calculator peak memory "
-          f"{statistics.median(memory):.0f} KiB ({runs} runs, medians)")
+          f"{statistics.median(memory):.0f} KiB ({runs} runs, medians"
+          f"{'; first name held by a listener that never answers' if '--held' in sys.argv else ''})")
 
 
 if __name__ == "__main__":
