@@ -172,15 +172,26 @@ def test_a_topic_reads_nothing_outside_the_help_file(desktop, start, program_cop
     assert str(outside) not in named and "/dev/zero" not in named
 
 
-# A listener that holds the viewer's name first; it writes what it receives to its output.
-LISTENER = """
+# Another program on the viewer's socket: a listener that holds a name first and writes
+# what it receives to its output, or a sender of one command that says whether it was
+# answered.
+PEER = """
 import socket, sys, time
-listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-listener.bind("\\0" + sys.argv[1])
-listener.listen(8)
+peer = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+if sys.argv[2] == "sends":
+    peer.connect("\\0" + sys.argv[1])
+    peer.settimeout(5)
+    try:
+        peer.sendall(b"".join(field.encode() + b"\\0" for field in sys.argv[3:]))
+        print("answered" if peer.recv(16) else "hung up on")
+    except OSError:  # hung up on before or after the command went
+        print("hung up on")
+    sys.exit()
+peer.bind("\\0" + sys.argv[1])
+peer.listen(8)
 print("listening", flush=True)
 while sys.argv[2] == "reads":
-    connection, _ = listener.accept()
+    connection, _ = peer.accept()
     connection.settimeout(5)
     try:
         received = connection.recv(65536)
@@ -205,11 +216,12 @@ def other_user():
 @pytest.mark.parametrize("what", ["reads", "never accepts"])
 def test_a_name_held_by_a_listener_that_never_answers_does_not_keep_help_from_opening(
         desktop, start, other_user, who, what):
-    """Another user's listener, or a hung viewer of this user, holds the name first."""
+    """Another user's listener, or a hung viewer of this user, holds the name first; the
+    viewer that opens instead takes no command from another user."""
     user = ["setpriv", f"--reuid={other_user.pw_uid}", f"--regid={other_user.pw_gid}",
             "--clear-groups"] if who == "another user" else []
-    name = f"passer-rating-help-{os.getuid()}-{desktop.display}-0"
-    listener = subprocess.Popen([*user, sys.executable, "-c", LISTENER, name, what],
+    name = f"passer-rating-help-{os.getuid()}-{desktop.display}-"
+    listener = subprocess.Popen([*user, sys.executable, "-c", PEER, name + "0", what],
                                 stdout=subprocess.PIPE, text=True)
     try:
         assert listener.stdout.readline() == "listening\n"
@@ -222,6 +234,12 @@ def test_a_name_held_by_a_listener_that_never_answers_does_not_keep_help_from_op
         window, tree = viewer(desktop, program)
         wait_for(lambda: has(program.find("list", root=tree), pyatspi.STATE_SHOWING), what="the Index")
         assert listener.poll() is None  # it held the name throughout
+        command = [sys.executable, "-c", PEER, name + "1", "sends", "--contents", f"/nowhere/{HELP_NAME}", "x"]
+        if who == "another user":
+            assert subprocess.run([*user, *command], capture_output=True, text=True).stdout == "hung up on\n"
+            assert desktop.windows(f"^{HELP_TITLE} - Welcome$")
+        assert subprocess.run(command, capture_output=True, text=True).stdout == "answered\n"
+        wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Problem$"), what="this user's command")
     finally:
         listener.kill()
     received = listener.communicate()[0]
@@ -229,30 +247,3 @@ def test_a_name_held_by_a_listener_that_never_answers_does_not_keep_help_from_op
         assert received == "", received
 
 
-SENDER = """
-import socket, sys
-sender = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-sender.connect("\\0" + sys.argv[1])
-sender.settimeout(5)
-try:
-    sender.sendall(b"".join(field.encode() + b"\\0" for field in sys.argv[2:]))
-    print("answered" if sender.recv(16) else "hung up on")
-except OSError:  # hung up on before or after the command went
-    print("hung up on")
-"""
-
-
-def test_the_viewer_takes_no_command_from_another_user(desktop, start, other_user):
-    program = start()
-    program.calculator()
-    desktop.key("F1")
-    wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Welcome$"), what="the help viewer")
-    name = f"passer-rating-help-{os.getuid()}-{desktop.display}-0"
-    command = [sys.executable, "-c", SENDER, name, "--contents", f"/nowhere/{HELP_NAME}", "Welcome.htm"]
-    answer = subprocess.run(["setpriv", f"--reuid={other_user.pw_uid}", f"--regid={other_user.pw_gid}",
-                             "--clear-groups", *command], capture_output=True, text=True, check=False)
-    assert answer.stdout.strip() == "hung up on", answer.stderr
-    # The viewer still shows Welcome, so the same command of this user shows a problem.
-    assert desktop.windows(f"^{HELP_TITLE} - Welcome$")
-    subprocess.run(command, check=True, capture_output=True)
-    wait_for(lambda: desktop.windows(f"^{HELP_TITLE} - Problem$"), what="this user's command")

@@ -1,7 +1,6 @@
 #include "doubles.h"
 #include "identity/product.h"
 #include "platform/helpviewer/chm_archive.h"
-#include "platform/helpviewer/help_command.h"
 #include "platform/helpviewer/help_viewer.h"
 #include "platform/helpviewer/sitemap.h"
 #include "platform/helpviewer/topic_link.h"
@@ -9,17 +8,12 @@
 #include "platform/shell.h"
 #include "platform/shell_unix.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
-
-#include <sys/stat.h>
 
 #include <variant>
 
@@ -35,13 +29,9 @@ class HelpTest : public QObject {
   private slots:
     void viewerFindsAKeywordAsItIsTyped();
     void viewerFollowsLinksAndShowsPictures();
-    void viewerReportsProblemsItself_data();
-    void viewerReportsProblemsItself();
     void archiveRefusesOversizedObjects();
     void linksStayInsideTheFile_data();
     void linksStayInsideTheFile();
-    void commandsTravelWholeOrNotAtAll_data();
-    void commandsTravelWholeOrNotAtAll();
 
     void sitemapNestsLists();
 
@@ -77,52 +67,6 @@ void HelpTest::viewerFollowsLinksAndShowsPictures()
     viewer.openLink(QUrl(QStringLiteral("https://www.example.com/morvalenite/")));
     QCOMPARE(shell.files, QStringList{"https://www.example.com/morvalenite/"});
     QCOMPARE(viewer.currentTopic(), QStringLiteral("/Messages.htm"));
-}
-
-void HelpTest::viewerReportsProblemsItself_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("topic");
-    QTest::addColumn<QString>("problem");
-    // clang-format off
-    QTest::newRow("missing file") << "/nonexistent/Help.chm" << "Welcome.htm" << "does not exist";
-    QTest::newRow("not a help file") << "garbage" << "Welcome.htm" << "not a compiled help file";
-    QTest::newRow("empty") << "empty" << "Welcome.htm" << "is empty";
-    QTest::newRow("huge") << "huge" << "Welcome.htm" << "too large";
-    QTest::newRow("a folder") << "/tmp" << "Welcome.htm" << "not a file";
-    QTest::newRow("a pipe") << "fifo" << "Welcome.htm" << "not a file";
-    QTest::newRow("a device") << "/dev/zero" << "Welcome.htm" << "not a file";
-    QTest::newRow("missing topic") << kHelpFile << "Nowhere.htm" << "no topic";
-    QTest::newRow("topic leaving the file") << kHelpFile << "../../etc/passwd" << "outside";
-    // clang-format on
-}
-
-void HelpTest::viewerReportsProblemsItself()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, topic);
-    QFETCH(QString, problem);
-    QTemporaryDir folder;
-    const QString made = folder.path() + QLatin1Char('/') + file;
-    QFile sized(made);
-    if (file == "fifo") {
-        QCOMPARE(::mkfifo(QFile::encodeName(made).constData(), 0600), 0);
-        file = made;
-    } else if (!file.startsWith(QLatin1Char('/')) && sized.open(QIODevice::WriteOnly)) {
-        sized.write(QByteArray(file == "garbage" ? 4096 : 0, '\x5a'));
-        sized.resize(file == "huge" ? help::ChmArchive::kMaxFileBytes + 1 : sized.size()); // sparse
-        sized.close();
-        file = made;
-    }
-    RecordingShell shell;
-    help::HelpViewer viewer(shell);
-    viewer.showContents(file, topic);
-    QVERIFY2(viewer.problem().contains(problem), qPrintable(viewer.problem()));
-    QVERIFY(viewer.currentTopic().isEmpty());
-    QCOMPARE(viewer.findChild<QTextBrowser*>("helpTopic")->toPlainText(), viewer.problem());
-    // The next command with the good file works.
-    viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
-    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Welcome.htm"));
 }
 
 void HelpTest::archiveRefusesOversizedObjects()
@@ -167,34 +111,6 @@ void HelpTest::linksStayInsideTheFile()
     const help::LinkTarget target = help::resolveLink(topic, QUrl(link));
     QCOMPARE(int(target.kind), kind);
     QCOMPARE(target.path, path);
-}
-
-void HelpTest::commandsTravelWholeOrNotAtAll_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("taken");
-    // clang-format off
-    QTest::newRow("contents") << QByteArray("--contents\0/h.chm\0Welcome.htm\0", 30) << true;
-    QTest::newRow("index") << QByteArray("--index\0/h.chm\0\0", 16) << true;
-    QTest::newRow("cut short") << QByteArray("--contents\0/h.chm\0Welc", 22) << false;
-    QTest::newRow("unknown tab") << QByteArray("--exec\0/bin/sh\0\0", 16) << false;
-    QTest::newRow("one too many") << QByteArray("--index\0a\0b\0c\0", 14) << false;
-    QTest::newRow("too long") << QByteArray("--index\0", 8) + QByteArray(help::kMaxCommandBytes, 'a') +
-                                     // clang-format on
-                                     QByteArray("\0\0", 2)
-                              << false;
-    QTest::newRow("nothing") << QByteArray() << false;
-}
-
-void HelpTest::commandsTravelWholeOrNotAtAll()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, taken);
-    const auto command = help::decodeCommand(bytes);
-    QCOMPARE(command.has_value(), taken);
-    if (command) {
-        QCOMPARE(help::encodeCommand(*command), bytes);
-    }
 }
 
 void HelpTest::sitemapNestsLists()

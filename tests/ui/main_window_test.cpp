@@ -36,15 +36,12 @@ class MainWindowTest : public QObject {
     void typedCharactersAreFiltered();
     void clipboardKeysDoNothing();
     void composedTextIsFilteredToo();
-    void pastedTextIsJudgedByTheEngine();
     void enterPressesFocusedButton();
-    void shortcutsAndMenuCommandsActLikeTheButtons();
-    void menusAreTheDescribedOnesAndReachTheirServices();
+    void menusAndShortcutsAreTheDescribedOnesAndReachTheirServices();
     void tabOrder();
     void accessKeys();
     void formulaSurvivesResetAndKeepsTheRating();
     void resultFieldIsReadOnly();
-    void everyExitPathEndsTheProgram();
     void ratingUsesLocaleSeparator();
 
   private:
@@ -181,21 +178,6 @@ void MainWindowTest::composedTextIsFilteredToo()
     QCOMPARE(attempts->text(), QStringLiteral("12"));
 }
 
-void MainWindowTest::pastedTextIsJudgedByTheEngine()
-{
-    enterLine({"10", "5", "50"});
-    clickCalculate();
-    const QString before = rating();
-    QApplication::clipboard()->setText(QStringLiteral("abc"));
-    QLineEdit* touchdowns = field("txtTouchdowns");
-    touchdowns->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(touchdowns, Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(touchdowns->text(), QStringLiteral("abc"));
-    clickCalculate();
-    QCOMPARE(m_messages.messages, QStringList{"The Yards field contains an error."});
-    QCOMPARE(rating(), before);
-}
-
 void MainWindowTest::enterPressesFocusedButton()
 {
     enterLine({"20", "14", "210", "2", "2"});
@@ -211,33 +193,7 @@ void MainWindowTest::enterPressesFocusedButton()
     QCOMPARE(m_exits, 1);
 }
 
-void MainWindowTest::shortcutsAndMenuCommandsActLikeTheButtons()
-{
-    enterLine({"20", "14", "210", "2", "2"});
-    QLineEdit* yards = field("txtYards");
-    yards->setFocus();
-    QTest::keyClick(yards, Qt::Key_L, Qt::ControlModifier);
-    QCOMPARE(rating(), QStringLiteral("97.9"));
-    QCOMPARE(QApplication::focusWidget(), yards);
-    QTest::keyClick(yards, Qt::Key_T, Qt::ControlModifier);
-    QVERIFY(rating().isEmpty());
-    QVERIFY(yards->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), yards);
-
-    enterLine({"10", "11"});
-    m_window->findChild<QAction*>("mnuCalculate")->trigger();
-    clickCalculate();
-    QCOMPARE(m_messages.messages, QStringList(2, "Completions cannot exceed Attempts."));
-    m_window->findChild<QAction*>("mnuReset")->trigger();
-    QVERIFY(field("txtCompletions")->text().isEmpty());
-    // The help commands lead nowhere without their services, and show nothing.
-    for (const char* name : {"mnuContents", "mnuIndex", "mnuMorvalenite", "mnuAbout"}) {
-        m_window->findChild<QAction*>(name)->trigger();
-    }
-    QCOMPARE(m_messages.messages.size(), 2);
-}
-
-void MainWindowTest::menusAreTheDescribedOnesAndReachTheirServices()
+void MainWindowTest::menusAndShortcutsAreTheDescribedOnesAndReachTheirServices()
 {
     RecordingHtmlHelp help;
     RecordingShell shell;
@@ -256,16 +212,27 @@ void MainWindowTest::menusAreTheDescribedOnesAndReachTheirServices()
             QCOMPARE(find<QAction>(menu.items[i].name)->text(), QString::fromUtf8(menu.items[i].caption));
         }
     }
-    // The shortcuts as a user presses them, the other items as chosen.
+    // The shortcuts as a user presses them, where the focus stays; the other items as
+    // chosen; the Exit button, File, Exit and the close box (Alt+F4) all end the program.
+    enterLine({"20", "14", "210", "2", "2"});
+    QLineEdit* yards = field("txtYards");
+    yards->setFocus();
+    QTest::keyClick(yards, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(rating(), QStringLiteral("97.9"));
+    QTest::keyClick(yards, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(rating().isEmpty() && yards->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), yards);
     QTest::keyClick(field("txtYards"), Qt::Key_F1);
     QTest::keyClick(field("txtYards"), Qt::Key_F3);
     for (const char* name : {"mnuIndex", "mnuMorvalenite", "mnuAbout"}) {
         find<QAction>(name)->trigger();
     }
+    QTest::mouseClick(find("btnExit"), Qt::LeftButton);
+    m_window->close();
     QCOMPARE(help.calls.size(), 2);
     QCOMPARE(help.calls[0].command, platform::kDisplayToc);
     QCOMPARE(help.calls[1].command, platform::kDisplayIndex);
-    QCOMPARE(m_exits, 1);
+    QCOMPARE(m_exits, 3);
     QCOMPARE(shell.files, QStringList{QString::fromLatin1(product::kHomePage)});
     QCOMPARE(abouts, 1);
 }
@@ -334,16 +301,6 @@ void MainWindowTest::resultFieldIsReadOnly()
     QTest::keyClicks(result, "123");
     QTest::keyClick(result, Qt::Key_Backspace);
     QCOMPARE(result->text(), QStringLiteral("97.9"));
-}
-
-void MainWindowTest::everyExitPathEndsTheProgram()
-{
-    enterLine({"20", "14", "210", "2", "2"});
-    QTest::mouseClick(find("btnExit"), Qt::LeftButton);
-    m_window->findChild<QAction*>("mnuExit")->trigger();
-    m_window->close(); // the close box and Alt+F4
-    QCOMPARE(m_exits, 3);
-    QVERIFY(m_messages.messages.isEmpty());
 }
 
 void MainWindowTest::ratingUsesLocaleSeparator()
