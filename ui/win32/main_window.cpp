@@ -208,7 +208,7 @@ void MainWindow::command(int id)
     using description::Command;
     // Enter and Esc come from the dialog manager as the default and the cancel button's
     // IDs, the Exit button with its own, the menu items with their commands'.
-    std::optional<description::Command> found = commandOf(id);
+    std::optional<Command> found = commandOf(id);
     if (id == kIdOk) {
         found = Command::Calculate;
     } else if (id == kIdCancel) {
@@ -256,10 +256,6 @@ void MainWindow::showMessage(std::string_view text)
     ::MessageBoxW(m_window, platform::toWide(std::string(text)).c_str(), platform::toWide(product::kTitle).c_str(),
                   MB_OK);
 }
-
-} // namespace win32
-
-namespace win32 {
 
 void MainWindow::showAbout()
 {
