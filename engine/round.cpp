@@ -46,10 +46,10 @@ double readBack(const SignificantDigits& number, int keptDigits, int fractionDig
     } else {
         FixedText<32> text; // "M" and "E-k"
         std::array<char, 24> digits{};
-        auto written = std::to_chars(digits.begin(), digits.end(), mantissa);
+        auto written = std::to_chars(digits.data(), digits.data() + digits.size(), mantissa);
         text.append(std::string_view(digits.data(), written.ptr));
         text.append("E-");
-        written = std::to_chars(digits.begin(), digits.end(), fractionDigits);
+        written = std::to_chars(digits.data(), digits.data() + digits.size(), fractionDigits);
         text.append(std::string_view(digits.data(), written.ptr));
         magnitude = leadingNumber(text.view());
     }

@@ -46,8 +46,14 @@ inline constexpr std::array kMainControls{
     Control{ControlKind::Option, "optNCAA", "&NCAA", {4440, 240, 1095, 375}},
 };
 
+// Not constexpr: a constant evaluation that reaches it does not compile.
+inline std::size_t noSuchControl()
+{
+    return kMainControls.size();
+}
+
 // The index in kMainControls of the control named `name`; a name not in the table does
-// not compile.
+// not compile (and builds without exceptions have no throw to say so).
 consteval std::size_t controlIndex(std::string_view name)
 {
     for (std::size_t i = 0; i < kMainControls.size(); ++i) {
@@ -55,7 +61,7 @@ consteval std::size_t controlIndex(std::string_view name)
             return i;
         }
     }
-    throw "no such control";
+    return noSuchControl();
 }
 
 inline constexpr std::size_t kTxtCompletions = controlIndex("txtCompletions");
@@ -74,6 +80,17 @@ inline constexpr std::size_t kOptNCAA = controlIndex("optNCAA");
 // The entry fields in the order Calculate reads them (engine::Field).
 inline constexpr std::array<std::size_t, engine::kFieldCount> kEntryControls{kTxtAttempts, kTxtCompletions, kTxtYards,
                                                                              kTxtTouchdowns, kTxtInterceptions};
+
+// What a typed character may put into an entry field: Backspace (8) and the digits in
+// every one, "-" and "." in the yards field too. Everything else is dropped, the control
+// codes of Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z included; pasted text is not filtered.
+constexpr bool acceptsTyped(ControlKind field, char32_t code)
+{
+    if (code == 8 || (code >= '0' && code <= '9')) {
+        return true;
+    }
+    return field == ControlKind::YardsEntry && (code == '-' || code == '.');
+}
 
 // What a menu item does; the front ends give each its handler.
 enum class Command { Exit, Calculate, Reset, Contents, Index, Web, About };

@@ -1,5 +1,7 @@
 #include "ui/main/entry_field.h"
 
+#include "ui/description/main_form.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -46,10 +48,9 @@ EntryField::EntryField(Accepts accepts, QWidget* parent) : QLineEdit(parent), m_
 
 bool EntryField::acceptsCharacter(QChar character) const
 {
-    if (character >= QLatin1Char('0') && character <= QLatin1Char('9')) {
-        return true;
-    }
-    return m_accepts == Accepts::Yards && (character == QLatin1Char('-') || character == QLatin1Char('.'));
+    const auto kind =
+        m_accepts == Accepts::Yards ? description::ControlKind::YardsEntry : description::ControlKind::CountEntry;
+    return description::acceptsTyped(kind, character.unicode());
 }
 
 void EntryField::keyPressEvent(QKeyEvent* event)

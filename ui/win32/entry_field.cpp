@@ -1,5 +1,7 @@
 #include "ui/win32/entry_field.h"
 
+#include "ui/description/main_form.h"
+
 #include <commctrl.h>
 
 namespace win32 {
@@ -10,10 +12,9 @@ constexpr DWORD_PTR kFocusClick = 2; // the focus came with a mouse press not ye
 
 bool accepted(WPARAM code, Accepts accepts)
 {
-    if (code == VK_BACK || (code >= '0' && code <= '9')) {
-        return true;
-    }
-    return accepts == Accepts::Yards && (code == '-' || code == '.');
+    const auto kind =
+        accepts == Accepts::Yards ? description::ControlKind::YardsEntry : description::ControlKind::CountEntry;
+    return description::acceptsTyped(kind, static_cast<char32_t>(code));
 }
 
 void selectAll(HWND edit)

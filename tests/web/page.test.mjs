@@ -1,0 +1,269 @@
+// The web page as its users meet it, in headless Chromium and Firefox ESR: keys and
+// clicks as WebDriver actions, and what a user or a screen reader gets read back from the
+// DOM and the accessibility tree. The site is served from build/web/site.
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+
+import { browserNames, launch } from './browsers.mjs';
+import { serve } from './server.mjs';
+
+const site = path.resolve(process.env.PR_SITE ?? path.join(import.meta.dirname, '../../build/web/site'));
+const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+const title = 'Morvalenite Passer Rating Calculator';
+const year = new Date().getFullYear();
+
+// Waits until `read` (run in the page) gives what `done` accepts; a failure names what
+// it waited for and the last value read.
+async function waitFor(page, what, read, done = Boolean, ...args) {
+    let last;
+    for (const deadline = Date.now() + 30000; Date.now() < deadline;) {
+        last = await page.evaluate(read, ...args).catch((error) => `(${error.message})`);
+        if (done(last)) return last;
+        await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+    assert.fail(`timed out waiting for ${what}; last read: ${JSON.stringify(last)}`);
+}
+
+const value = (page, id) => page.$eval(`#${id}`, (element) => element.value);
+const focused = (page) => page.evaluate(() => document.activeElement.id);
+const dialogText = (page) => waitFor(page, 'a message', () => document.querySelector('#dlgMessage[open] p')?.textContent);
+
+async function open(browser, url) {
+    const page = await browser.newPage();
+    page.problems = [];
+    page.on('pageerror', (error) => page.problems.push(error.message));
+    page.on('console', (message) => message.type() === 'error' && page.problems.push(message.text()));
+    page.on('request', (request) => !request.url().startsWith(url) && page.problems.push(request.url()));
+    await page.goto(url);
+    await waitFor(page, 'the calculator', () => document.activeElement.id === 'txtCompletions');
+    return page;
+}
+
+// The totals in tab order from the first field: completions, attempts, yards, touchdowns,
+// interceptions; null leaves a field empty.
+async function typeTotals(page, totals) {
+    for (const [i, total] of totals.entries()) {
+        if (i > 0) await page.keyboard.press('Tab');
+        if (total !== null) await page.keyboard.type(String(total));
+    }
+}
+
+async function press(page, ...chord) {
+    for (const key of chord) await page.keyboard.down(key);
+    for (const key of chord.reverse()) await page.keyboard.up(key);
+}
+
+const ways = {
+    Enter: (page) => page.keyboard.press('Enter'),
+    'Ctrl+L': (page) => press(page, 'Control', 'l'),
+    click: (page) => page.click('#btnCalculate'),
+    'Action, Calculate': async (page) => {
+        await press(page, 'Alt', 'a');
+        await page.keyboard.press('c');
+    },
+};
+
+// attempts, completions, yards, touchdowns, interceptions; NFL; NCAA; how
+const examples = [
+    ['all four components at their top', [20, 20, 400, 5, 0], '158.3', '350.5', 'Enter'],
+    ['a whole number shows no separator', [34, 21, 285, 1, 1], '86', '136', 'Ctrl+L'],
+    ['the interception component raised to 0', [20, 14, 210, 2, 2], '97.9', '171.2', 'click'],
+    ['touchdowns and interceptions unequal', [26, 18, 240, 3, 1], '120.7', '177.153846153846', 'Action, Calculate'],
+    ['empty fields read as 0', [10, null, null, null, null], '39.6', '0', 'Enter'],
+    ['negative yards', [2, 1, -99, 0, 1], '16.7', '-465.8', 'Enter'],
+];
+
+for (const name of browserNames) {
+    describe(name, () => {
+        let server;
+        let instance;
+        before(async () => {
+            server = await serve(site);
+            instance = await launch(name);
+        });
+        after(async () => {
+            await instance?.close();
+            await server?.stop();
+        });
+
+        for (const [row, [a, c, y, t, i], professional, college, how] of examples) {
+            test(`worked example: ${row}`, async () => {
+                const page = await open(instance.browser, server.url);
+                await typeTotals(page, [c, a, y, t, i]);
+                await ways[how](page);
+                await waitFor(page, `the NFL rating ${professional}`, () => txtPasserRating.value, (v) => v === professional);
+                if (c === null) assert.equal(await value(page, 'txtYards'), '0');
+                await press(page, 'Alt', 'n');
+                await ways[how](page);
+                await waitFor(page, `the NCAA rating ${college}`, () => txtPasserRating.value, (v) => v === college);
+                assert.equal(await page.$eval('#announce', (e) => e.textContent), `Passer Rating: ${college}`);
+                assert.deepEqual(page.problems, []);
+                await page.close();
+            });
+        }
+
+        test('a message names the broken rule, keeps the rating and gives the focus back', async () => {
+            const page = await open(instance.browser, server.url);
+            await typeTotals(page, [14, 20, 210, 2, 2]);
+            await page.keyboard.press('Enter');
+            await waitFor(page, 'the rating', () => txtPasserRating.value, (v) => v === '97.9');
+            await page.keyboard.down('Shift');
+            for (let n = 0; n < 4; ++n) await page.keyboard.press('Tab');
+            await page.keyboard.up('Shift');
+            await page.keyboard.type('21'); // completions above the attempts
+            await page.keyboard.press('Enter');
+            assert.equal(await dialogText(page), 'Completions cannot exceed Attempts.');
+            assert.equal(await page.$eval('#dlgMessage', (d) => d.getAttribute('role')), 'alertdialog');
+            assert.equal(await page.$eval('#dlgMessageTitle', (e) => e.textContent), title);
+            assert.equal(await page.$$eval('#dlgMessage button', (b) => b.map((e) => e.textContent).join()), 'OK');
+            await page.keyboard.press('Escape'); // into the dialog, not to Reset
+            await waitFor(page, 'the message to close', () => !dlgMessage.open);
+            assert.equal(await value(page, 'txtPasserRating'), '97.9');
+            assert.equal(await focused(page), 'txtCompletions');
+            await page.keyboard.press('Enter');
+            await dialogText(page);
+            await page.keyboard.press('Enter');
+            await waitFor(page, 'Enter to close the message', () => !dlgMessage.open);
+            await page.keyboard.press('Escape'); // now Reset
+            await waitFor(page, 'Esc to reset', () => [...document.querySelectorAll('input[type=text]')].every((e) => !e.value));
+            assert.equal(await focused(page), 'txtCompletions');
+            await page.close();
+        });
+
+        test('the filter keeps what a total can hold, and Tab or a click selects the whole text', async () => {
+            const page = await open(instance.browser, server.url);
+            const typed = [['txtCompletions', '1a2 b+3,'], ['txtAttempts', '-7.5'], ['txtYards', '-7.5x']];
+            for (const [i, [, text]] of typed.entries()) {
+                if (i > 0) await page.keyboard.press('Tab');
+                await page.keyboard.type(text);
+            }
+            await press(page, 'Control', 'v');
+            await press(page, 'Control', 'z');
+            await page.keyboard.press('Backspace');
+            assert.deepEqual(await Promise.all(typed.map(([id]) => value(page, id))), ['123', '75', '-7.']);
+            await page.keyboard.down('Shift');
+            await page.keyboard.press('Tab');
+            await page.keyboard.up('Shift');
+            assert.deepEqual(await page.$eval('#txtAttempts', (e) => [e.selectionStart, e.selectionEnd]), [0, 2]);
+            await page.keyboard.type('3');
+            assert.equal(await value(page, 'txtAttempts'), '3');
+            await page.click('#txtCompletions', { offset: { x: 6, y: 8 } });
+            await waitFor(page, 'the click to select 123', () => [txtCompletions.selectionStart, txtCompletions.selectionEnd].join(), (v) => v === '0,3');
+            await press(page, 'Alt', 'y'); // the label's access key
+            assert.equal(await focused(page), 'txtYards');
+            assert.deepEqual(await page.$eval('#txtYards', (e) => [e.selectionStart, e.selectionEnd]), [0, 3]);
+            await page.close();
+        });
+
+        test('a long college rating reads from its start, to a screen reader too', async () => {
+            const page = await open(instance.browser, server.url);
+            await press(page, 'Alt', 'n');
+            await press(page, 'Alt', 'c');
+            await typeTotals(page, [16, 28, 210, 2, 2]);
+            await press(page, 'Control', 'l');
+            await waitFor(page, 'the college rating', () => txtPasserRating.value, (v) => v === '129.428571428571');
+            assert.deepEqual(await page.$eval('#txtPasserRating', (e) => [e.selectionStart, e.scrollLeft]), [0, 0]);
+            if (name === 'chromium') {
+                const field = await page.$('#txtPasserRating');
+                const node = await page.accessibility.snapshot({ root: field });
+                assert.deepEqual([node.role, node.name, node.value], ['textbox', 'Passer Rating', '129.428571428571']);
+            }
+            await page.close();
+        });
+
+        test('About shows this year in its notice; Esc and Enter close it', async () => {
+            const page = await open(instance.browser, server.url);
+            for (const key of ['Escape', 'Enter']) {
+                await press(page, 'Alt', 'h');
+                await page.keyboard.press('a');
+                await waitFor(page, 'the About window', () => frmAbout.open);
+                assert.equal(await page.$eval('#frmAboutCaption', (e) => e.textContent), `About ${title}`);
+                assert.equal(await page.$eval('#frmAbout [data-notice]', (e) => e.textContent),
+                    `Copyright \u00A9 2005 - ${year} Morvalenite`);
+                assert.equal(await focused(page), 'cmdOK');
+                await page.keyboard.press(key);
+                await waitFor(page, `${key} to close About`, () => !frmAbout.open);
+                assert.equal(await focused(page), 'txtCompletions');
+            }
+            await page.close();
+        });
+
+        test('F1 and Help, Index open the help pages in one tab of their own', async () => {
+            const page = await open(instance.browser, server.url);
+            const help = async (open) => {
+                const opened = instance.browser.waitForTarget((t) => t.url().includes('/help/') && t.type() === 'page');
+                await open();
+                const target = await opened;
+                const tab = await target.page();
+                await waitFor(tab, 'the help page', () => document.readyState === 'complete' && document.title);
+                return tab;
+            };
+            const welcome = await help(() => page.keyboard.press('F1'));
+            assert.equal(await welcome.title(), `${title} Help - Welcome`);
+            assert.ok((await welcome.$$eval('nav[aria-label=Contents] a', (a) => a.map((e) => e.textContent))).includes('Keyboard use'));
+            await welcome.close();
+            await page.bringToFront();
+            await press(page, 'Alt', 'h');
+            await page.keyboard.press('i');
+            const index = await help(() => Promise.resolve());
+            const keywords = await index.$$eval('.keywords a', (a) => a.map((e) => e.textContent));
+            assert.deepEqual(keywords, [...keywords].sort((x, y) => x.localeCompare(y, 'en', { sensitivity: 'base' })));
+            assert.ok(keywords.length > 10);
+            await index.close();
+            await page.close();
+        });
+
+        test('axe finds nothing on the calculator, a message, About and a help page', async () => {
+            const page = await open(instance.browser, server.url);
+            const audit = async (where) => {
+                const violations = await page.evaluate(async (source) => {
+                    if (!window.axe) new Function(source)();
+                    return (await window.axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
+                }, axeSource);
+                assert.deepEqual(violations, [], where);
+            };
+            await audit('the calculator');
+            await page.keyboard.press('Enter');
+            await dialogText(page);
+            await audit('a message');
+            await page.keyboard.press('Enter');
+            await press(page, 'Alt', 'h');
+            await page.keyboard.press('a');
+            await waitFor(page, 'the About window', () => frmAbout.open);
+            await audit('About');
+            await page.goto(`${server.url}help/Keyboard.htm`);
+            await audit('a help page');
+            await page.close();
+        });
+
+        test('the page works offline once visited', async () => {
+            const own = await serve(site);
+            const page = await open(instance.browser, own.url);
+            await waitFor(page, 'the service worker', () => navigator.serviceWorker.controller?.state);
+            await own.stop();
+            await page.reload();
+            await waitFor(page, 'the calculator offline', () => document.activeElement.id === 'txtCompletions');
+            await typeTotals(page, [21, 34, 285, 1, 1]);
+            await page.keyboard.press('Enter');
+            await waitFor(page, 'the rating offline', () => txtPasserRating.value, (v) => v === '86');
+            await page.close();
+        });
+    });
+
+    test(`${name}: under German the rating has a comma`, async () => {
+        const server = await serve(site);
+        const german = await launch(name, { language: 'de-DE' });
+        try {
+            const page = await open(german.browser, server.url);
+            await typeTotals(page, [14, 20, 210, 2, 2]);
+            await page.keyboard.press('Enter');
+            await waitFor(page, 'the rating 97,9', () => txtPasserRating.value, (v) => v === '97,9');
+        } finally {
+            await german.close();
+            await server.stop();
+        }
+    });
+}

@@ -1,0 +1,52 @@
+// A static web server for the site on a free loopback port, as any static host would
+// serve it; it counts the bytes it sends, gzip-compressed where the browser accepts it.
+import { createReadStream } from 'node:fs';
+import { stat } from 'node:fs/promises';
+import http from 'node:http';
+import path from 'node:path';
+import { createGzip } from 'node:zlib';
+
+const types = {
+    '.html': 'text/html; charset=utf-8', '.htm': 'text/html; charset=utf-8', '.js': 'text/javascript',
+    '.css': 'text/css', '.wasm': 'application/wasm', '.jpg': 'image/jpeg', '.png': 'image/png',
+    '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
+};
+
+export async function serve(root) {
+    const served = { bytes: 0, requests: [] };
+    const sockets = new Set();
+    const server = http.createServer(async (request, response) => {
+        const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+        const file = path.join(root, name.endsWith('/') ? `${name}index.html` : name);
+        served.requests.push(name);
+        const info = file.startsWith(root) ? await stat(file).catch(() => null) : null;
+        if (!info?.isFile()) {
+            response.writeHead(404).end();
+            return;
+        }
+        const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && !file.endsWith('.png') &&
+            !file.endsWith('.jpg');
+        response.writeHead(200, {
+            'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
+            'Cache-Control': 'no-cache',
+            ...(gzip ? { 'Content-Encoding': 'gzip' } : {}),
+        });
+        const body = createReadStream(file);
+        const counted = gzip ? body.pipe(createGzip({ level: 9 })) : body;
+        counted.on('data', (chunk) => { served.bytes += chunk.length; });
+        counted.pipe(response);
+    });
+    server.on('connection', (socket) => {
+        sockets.add(socket);
+        socket.on('close', () => sockets.delete(socket));
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    return {
+        url: `http://127.0.0.1:${server.address().port}/`,
+        served,
+        stop: () => new Promise((resolve) => {
+            server.close(resolve);
+            for (const socket of sockets) socket.destroy();
+        }),
+    };
+}

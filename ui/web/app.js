@@ -1,0 +1,227 @@
+// The calculator page: its controls were written from the window description (site.mjs);
+// this wires their events to the WebAssembly module, which runs the commands (Calculate,
+// Reset, Contents, Index, About) and judges every typed character, and implements what
+// the module asks of the window. The splash shows until the module is ready.
+//
+//   button, menu item, key --pr_run(command)--> module --page.*--> fields, dialogs, help tab
+
+const $ = (id) => document.getElementById(id);
+const main = $('frmPasserRating');
+const fields = main.dataset.fields.split(' ').map($); // in the order Calculate reads them
+const controls = [...main.querySelectorAll('[data-control]')];
+const button = (flag) => main.querySelector(`[data-${flag}]`);
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+let engine = null;
+
+const memory = (pointer, length) => new Uint8Array(engine.memory.buffer, pointer, length);
+const textAt = (pointer, length) => decoder.decode(memory(pointer, length));
+
+// A text for the module: written into its exchange buffer, its length returned.
+function handOver(text) {
+    const bytes = encoder.encode(text);
+    memory(engine.pr_reserve(bytes.length), bytes.length).set(bytes);
+    return bytes.length;
+}
+
+function decimalSeparator() {
+    const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+    return parts.find((part) => part.type === 'decimal')?.value ?? '';
+}
+
+function showModal(dialog, onClose) {
+    const returnTo = document.activeElement;
+    dialog.addEventListener('close', () => {
+        returnTo?.focus({ preventScroll: true });
+        onClose?.();
+    }, { once: true });
+    dialog.showModal();
+}
+
+function fillNotices() {
+    const notice = textAt(engine.pr_exchange(), engine.pr_notice());
+    for (const label of document.querySelectorAll('[data-notice]')) label.textContent = notice;
+}
+
+const page = {
+    entry_text: (field) => handOver(fields[field].value),
+    set_entry_text: (field, pointer, length) => { fields[field].value = textAt(pointer, length); },
+    set_rating_text: (pointer, length) => {
+        const rating = $('txtPasserRating');
+        rating.value = textAt(pointer, length);
+        rating.setSelectionRange(0, 0); // a long college rating shows its start
+        rating.scrollLeft = 0;
+        if (rating.value) $('announce').textContent = `${rating.getAttribute('aria-label')}: ${rating.value}`;
+    },
+    professional_selected: () => ($('optNFL').checked ? 1 : 0),
+    decimal_separator: () => handOver(decimalSeparator()),
+    show_message: (pointer, length) => {
+        $('dlgMessageText').textContent = textAt(pointer, length);
+        showModal($('dlgMessage'));
+    },
+    show_about: () => { // the About window loads anew each time: its notice for today's year
+        fillNotices();
+        showModal($('frmAbout'));
+    },
+    open_help: (pointer, length) => { window.open(textAt(pointer, length), 'passer-rating-help'); },
+    local_year: () => new Date().getFullYear(),
+};
+
+const run = (command) => engine.pr_run(Number(command));
+
+// Menus: opened by a click or Alt and their letter; arrows, Enter, Esc and the items'
+// letters inside. An item runs with the focus back where it was.
+const menuButtons = [...document.querySelectorAll('[aria-haspopup="menu"]')];
+let openMenu = null;
+let focusBeforeMenu = null;
+
+function showMenu(menuButton) {
+    if (!openMenu) focusBeforeMenu = document.activeElement;
+    closeMenu(false);
+    openMenu = menuButton;
+    menuButton.setAttribute('aria-expanded', 'true');
+    $(menuButton.getAttribute('aria-controls')).hidden = false;
+    menuItems()[0].focus();
+}
+
+function closeMenu(restoreFocus = true) {
+    if (!openMenu) return;
+    openMenu.setAttribute('aria-expanded', 'false');
+    $(openMenu.getAttribute('aria-controls')).hidden = true;
+    openMenu = null;
+    if (restoreFocus) focusBeforeMenu?.focus();
+}
+
+const menuItems = () => [...$(openMenu.getAttribute('aria-controls')).children];
+
+function menuKey(event) {
+    const items = menuItems();
+    const at = items.indexOf(document.activeElement);
+    const step = (list, from, by) => list[(from + by + list.length) % list.length];
+    const item = items.find((candidate) => candidate.dataset.access === event.key.toUpperCase());
+    if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+        step(items, at, event.key === 'ArrowDown' ? 1 : -1).focus();
+    } else if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
+        showMenu(step(menuButtons, menuButtons.indexOf(openMenu), event.key === 'ArrowRight' ? 1 : -1));
+    } else if (event.key === 'Escape' || event.key === 'Tab') {
+        closeMenu();
+    } else if (event.key === 'Enter' || event.key === ' ') {
+        items[at]?.click();
+    } else if (item && !event.ctrlKey && !event.altKey) {
+        item.click();
+    } else {
+        return;
+    }
+    event.preventDefault();
+}
+
+function activateMenuItem(item) {
+    closeMenu();
+    if (item.dataset.command) run(item.dataset.command);
+}
+
+// Alt and a caption's letter: a menu opens, a label focuses the control after it, an
+// option is chosen.
+function accessKey(letter) {
+    const menu = menuButtons.find((candidate) => candidate.dataset.access === letter);
+    if (menu) return showMenu(menu);
+    const owner = main.querySelector(`#clientArea [data-access="${letter}"]`);
+    if (!owner) return;
+    if (owner.classList.contains('option')) {
+        const option = owner.querySelector('input');
+        option.checked = true;
+        option.focus();
+        return;
+    }
+    const index = controls.indexOf(owner);
+    controls.slice(index + 1).find((control) => !control.classList.contains('label'))?.focus();
+}
+
+const shortcuts = new Map([...document.querySelectorAll('[data-shortcut]')]
+    .map((item) => [item.dataset.shortcut, item.dataset.command]));
+
+function keyName(event) {
+    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    return (event.ctrlKey ? 'Ctrl+' : '') + key;
+}
+
+function windowKey(event) {
+    if (document.querySelector('dialog[open]')) return; // its OK button takes Enter and Esc
+    if (openMenu) return menuKey(event);
+    const shortcut = shortcuts.get(keyName(event));
+    if (shortcut !== undefined && !event.altKey) {
+        event.preventDefault();
+        return run(shortcut);
+    }
+    if (event.altKey && !event.ctrlKey && /^Key[A-Z]$/.test(event.code)) {
+        event.preventDefault();
+        return accessKey(event.code.slice(3));
+    }
+    const onButton = event.target.closest?.('button, a');
+    if (event.key === 'Enter' && !onButton) {
+        event.preventDefault();
+        button('default').click();
+    } else if (event.key === 'Escape') {
+        event.preventDefault();
+        button('cancel').click();
+    } else if (event.ctrlKey && fields.includes(event.target) && /^[acvxz]$/i.test(event.key)) {
+        event.preventDefault(); // typed, these are control characters, which no field takes
+    }
+}
+
+function wireEntry(field) {
+    const control = Number(field.dataset.control);
+    field.addEventListener('beforeinput', (event) => {
+        if (event.inputType !== 'insertText' || event.data === null) return; // pastes and drops pass
+        for (const character of event.data) {
+            if (!engine.pr_accepts(control, character.codePointAt(0))) return event.preventDefault();
+        }
+    });
+    field.addEventListener('focus', () => field.select());
+    // A click that brings the focus selects the whole text instead of placing the caret.
+    field.addEventListener('mousedown', (event) => {
+        if (document.activeElement === field || event.button !== 0) return;
+        event.preventDefault();
+        field.focus();
+    });
+}
+
+function wire() {
+    for (const field of fields) wireEntry(field);
+    for (const control of main.querySelectorAll('#clientArea [data-command]')) {
+        control.addEventListener('click', () => run(control.dataset.command));
+    }
+    for (const menuButton of menuButtons) {
+        menuButton.addEventListener('click', () => (openMenu === menuButton ? closeMenu() : showMenu(menuButton)));
+        for (const item of $(menuButton.getAttribute('aria-controls')).children) {
+            item.addEventListener('click', () => activateMenuItem(item));
+        }
+    }
+    document.addEventListener('mousedown', (event) => {
+        if (openMenu && !event.target.closest('.menu')) closeMenu(false);
+    });
+    document.addEventListener('keydown', windowKey);
+    $('dlgMessageOK').addEventListener('click', () => $('dlgMessage').close());
+    $('cmdOK').addEventListener('click', () => $('frmAbout').close());
+}
+
+async function start() {
+    const refuse = () => 8; // EBADF: the module never writes a file
+    const wasi = { fd_close: refuse, fd_seek: refuse, fd_write: refuse };
+    const { instance } = await WebAssembly.instantiateStreaming(fetch('engine.wasm'), {
+        page,
+        wasi_snapshot_preview1: wasi,
+    });
+    engine = instance.exports;
+    engine._initialize();
+    fillNotices();
+    wire();
+    $('frmSplash').hidden = true;
+    main.hidden = false;
+    main.querySelector('.entry').focus(); // the first field in the tab order, the top one
+    performance.mark('calculator-usable');
+    document.documentElement.dataset.ready = '';
+    navigator.serviceWorker?.register('sw.js');
+}
+
+start();

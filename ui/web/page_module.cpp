@@ -1,0 +1,131 @@
+// The web page's WebAssembly module: the calculator's commands and its entry filter,
+// run here over the page. The page (app.js) is the window: it implements the imports
+// below over its controls, and calls the exports from its events.
+//
+//   page event --pr_run(command)--> description::run --imports--> the page's controls
+//   typed character --pr_accepts(control, code)--> keep or drop
+//   build time: pr_describe() --> the windows as designed, as JSON (site.mjs writes the page)
+
+#include "identity/product.h"
+#include "ui/description/clock.h"
+#include "ui/description/commands.h"
+#include "ui/description/main_form.h"
+#include "ui/description/startup_forms.h"
+#include "ui/description/texts.h"
+#include "ui/web/description_json.h"
+#include "platform/html_help.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#define PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
+#define PAGE_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+// What the page offers the module. A text the page hands over is written into the
+// exchange buffer (pr_reserve) and its length returned.
+extern "C" {
+PAGE_IMPORT(entry_text) std::size_t pageEntryText(int field);
+PAGE_IMPORT(set_entry_text) void pageSetEntryText(int field, const char* text, std::size_t length);
+PAGE_IMPORT(set_rating_text) void pageSetRatingText(const char* text, std::size_t length);
+PAGE_IMPORT(professional_selected) int pageProfessionalSelected();
+PAGE_IMPORT(decimal_separator) std::size_t pageDecimalSeparator();
+PAGE_IMPORT(show_message) void pageShowMessage(const char* text, std::size_t length);
+PAGE_IMPORT(show_about) void pageShowAbout();
+PAGE_IMPORT(open_help) void pageOpenHelp(const char* address, std::size_t length);
+PAGE_IMPORT(local_year) int pageLocalYear();
+}
+
+namespace {
+
+std::string g_exchange; // texts from the page, and the last text handed to it
+
+std::string exchanged(std::size_t length)
+{
+    return g_exchange.substr(0, length);
+}
+
+// The page as the commands see it. Exit has no page to end: the page shows no Exit.
+class PageView final : public description::CommandView {
+  public:
+    [[nodiscard]] std::string entryText(engine::Field field) const override
+    {
+        return exchanged(pageEntryText(static_cast<int>(field)));
+    }
+    void setEntryText(engine::Field field, std::string_view text) override
+    {
+        pageSetEntryText(static_cast<int>(field), text.data(), text.size());
+    }
+    void setRatingText(std::string_view text) override { pageSetRatingText(text.data(), text.size()); }
+    [[nodiscard]] bool professionalSelected() const override { return pageProfessionalSelected() != 0; }
+    [[nodiscard]] std::string decimalSeparator() const override { return exchanged(pageDecimalSeparator()); }
+    void showMessage(std::string_view text) override { pageShowMessage(text.data(), text.size()); }
+    void showAbout() override { pageShowAbout(); }
+    void endProgram() override {}
+};
+
+// The help topics are pages of the site, in its help folder; the page opens them in
+// one tab of their own, as the viewer is one window on the desktop.
+class PageHelp final : public platform::HtmlHelp {
+  public:
+    void HtmlHelpA(platform::WindowHandle /*owner*/, const std::string& folder, unsigned command,
+                   const std::string& topic) override
+    {
+        const std::string address = folder + (command == platform::kDisplayIndex ? "Index.htm" : topic);
+        pageOpenHelp(address.data(), address.size());
+    }
+};
+
+// The year of the user's local date, as the browser knows it (WASI's clock has no
+// time zone).
+class PageClock final : public description::Clock {
+  public:
+    [[nodiscard]] int currentYear() const override { return pageLocalYear(); }
+};
+
+std::size_t handOver(std::string text)
+{
+    g_exchange = std::move(text);
+    return g_exchange.size();
+}
+
+} // namespace
+
+PAGE_EXPORT(pr_reserve) char* pr_reserve(std::size_t length)
+{
+    g_exchange.resize(length);
+    return g_exchange.data();
+}
+
+PAGE_EXPORT(pr_exchange) const char* pr_exchange()
+{
+    return g_exchange.data();
+}
+
+PAGE_EXPORT(pr_run) void pr_run(int command)
+{
+    static PageView view;
+    static PageHelp help;
+    const description::PlatformServices services{&help, nullptr, "help/"};
+    description::run(static_cast<description::Command>(command), view, services);
+}
+
+PAGE_EXPORT(pr_accepts) int pr_accepts(int control, std::uint32_t code)
+{
+    const auto index = static_cast<std::size_t>(control);
+    return index < description::kMainControls.size() &&
+                   description::acceptsTyped(description::kMainControls[index].kind, code)
+               ? 1
+               : 0;
+}
+
+// The notice of the splash and About windows for today's year: their load handlers.
+PAGE_EXPORT(pr_notice) std::size_t pr_notice()
+{
+    return handOver(description::copyrightNotice(PageClock().currentYear()));
+}
+
+PAGE_EXPORT(pr_describe) std::size_t pr_describe()
+{
+    return handOver(web::describeWindows());
+}

@@ -1,0 +1,286 @@
+// Writes the web page's static site from the windows as designed: it asks the page's
+// WebAssembly module for the description (pr_describe), writes the markup of the splash,
+// the calculator, its menus, the message and About dialogs, their layout in CSS pixels,
+// the help topics as pages with their Contents and Index (from the .hhc and .hhk), the
+// web-app manifest and the service worker's list of what to keep offline.
+// Usage: node site.mjs MODULE SOURCE_DIR OUT_DIR
+import { createHash } from 'node:crypto';
+import { copyFile, mkdir, readdir, readFile, rm, writeFile } from 'node:fs/promises';
+import path from 'node:path';
+
+const [modulePath, sourceDir, outDir] = process.argv.slice(2);
+const webDir = path.join(sourceDir, 'ui/web');
+const helpDir = path.join(sourceDir, 'help');
+
+// Nothing on the site runs or loads what is not its own.
+const policy =
+    "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; " +
+    "connect-src 'self'; manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'";
+
+async function describe() {
+    const bytes = await readFile(modulePath);
+    const refuse = () => 8; // EBADF: the module never writes a file
+    const { instance } = await WebAssembly.instantiate(bytes, {
+        page: new Proxy({}, { get: () => () => 0 }),
+        wasi_snapshot_preview1: { fd_close: refuse, fd_seek: refuse, fd_write: refuse },
+    });
+    const exports = instance.exports;
+    exports._initialize();
+    const length = exports.pr_describe();
+    const text = new TextDecoder().decode(new Uint8Array(exports.memory.buffer, exports.pr_exchange(), length));
+    return JSON.parse(text);
+}
+
+const escape = (text) =>
+    text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+
+// "Pass &Completions:" -> its markup with the access key underlined, the key, and the
+// name a screen reader speaks ("Pass Completions").
+function caption(text) {
+    const at = text.indexOf('&');
+    const plain = text.replace('&', '');
+    if (at < 0) return { html: escape(plain), key: '', spoken: plain.replace(/:$/, '') };
+    const key = text[at + 1];
+    const html = escape(text.slice(0, at)) + `<u>${escape(key)}</u>` + escape(text.slice(at + 2));
+    return { html, key: key.toUpperCase(), spoken: plain.replace(/:$/, '') };
+}
+
+const box = (selector, [left, top, width, height]) =>
+    `${selector}{left:${left}px;top:${top}px;width:${width}px;height:${height}px}`;
+
+function labelRules(prefix, labels) {
+    return labels.map((label) => {
+        const style = `font-size:${label.points}pt;font-weight:${label.bold ? 700 : 400};` +
+            `text-align:${label.centred ? 'center' : 'left'};white-space:${label.wrap ? 'normal' : 'nowrap'}`;
+        return box(`#${prefix}${label.name}`, label.rect).replace('}', `;${style}}`);
+    });
+}
+
+function labelMarkup(prefix, labels) {
+    return labels.map((label) =>
+        `<div class="label" id="${prefix}${label.name}"${label.notice ? ' data-notice' : ''}>${escape(label.text)}</div>`);
+}
+
+function mainMarkup(site, css) {
+    const main = site.main;
+    css.push(box('#clientArea', [0, 0, ...main.size]));
+    css.push(`.window{font-family:"${main.fontFamily}","Comic Neue",cursive;font-size:${main.fontPoints}pt}`);
+    const controls = [];
+    let previousLabel = null;
+    for (const control of main.controls) {
+        const text = caption(control.caption);
+        const key = text.key ? ` aria-keyshortcuts="Alt+${text.key}" data-access="${text.key}"` : '';
+        const at = `data-control="${control.index}"`;
+        switch (control.kind) {
+        case 'label':
+            // A label's access key focuses the control after it; a field is named after it.
+            controls.push(`<label id="${control.name}" class="label" ${at}${key}><span>${text.html}</span></label>`);
+            previousLabel = text;
+            css.push(box(`#${control.name}`, control.rect));
+            continue;
+        case 'entry': {
+            controls.push(`<input id="${control.name}" class="entry" type="text" inputmode="numeric" ` +
+                `autocomplete="off" spellcheck="false" ${at} aria-label="${escape(previousLabel.spoken)}">`);
+            break;
+        }
+        case 'result': {
+            const label = main.controls[control.index + 1]; // Label1 stands after it in the tab order
+            controls.push(`<input id="${control.name}" class="result" type="text" readonly ${at} ` +
+                `aria-label="${escape(caption(label.caption).spoken)}">`);
+            break;
+        }
+        case 'button':
+            if (control.command === site.exitCommand) continue; // a page has no program to end
+            controls.push(`<button id="${control.name}" type="button" ${at} data-command="${control.command}"` +
+                `${control.default ? ' data-default' : ''}${control.cancel ? ' data-cancel' : ''}>${text.html}</button>`);
+            break;
+        case 'option':
+            controls.push(`<label class="option" id="${control.name}Box"${key}><input type="radio" name="formula" ` +
+                `id="${control.name}" ${at}${control.index === firstOption(main) ? ' checked' : ''}><span>${text.html}</span></label>`);
+            css.push(box(`#${control.name}Box`, control.rect));
+            previousLabel = null;
+            continue;
+        }
+        css.push(box(`#${control.name}`, control.rect));
+        previousLabel = null;
+    }
+    return controls;
+}
+
+const firstOption = (main) => main.controls.find((control) => control.kind === 'option').index;
+
+function menuMarkup(site) {
+    const menus = [];
+    for (const menu of site.main.menus) {
+        const items = menu.items.filter((item) => item.command !== site.exitCommand);
+        if (items.length === 0) continue;
+        const title = caption(menu.caption);
+        const entries = items.map((item) => {
+            const text = caption(item.caption);
+            const shortcut = item.shortcut
+                ? `<span class="shortcut">${item.shortcut}</span>`
+                : '';
+            const keys = item.shortcut ? ` aria-keyshortcuts="${item.shortcut.replace('Ctrl', 'Control')}"` : '';
+            const inner = `<span>${text.html}</span>${shortcut}`;
+            const common = `role="menuitem" id="${item.name}" tabindex="-1" data-access="${text.key}"${keys}`;
+            if (item.name === 'mnuMorvalenite') { // the home page: a link, opened by the browser
+                return `<a ${common} href="${escape(site.homePage)}" target="_blank" rel="noopener noreferrer">${inner}</a>`;
+            }
+            return `<button type="button" ${common} data-command="${item.command}"` +
+                `${item.shortcut ? ` data-shortcut="${item.shortcut}"` : ''}>${inner}</button>`;
+        });
+        menus.push(`<div class="menu"><button type="button" role="menuitem" id="${menu.name}" tabindex="-1" ` +
+            `aria-haspopup="menu" aria-expanded="false" aria-controls="${menu.name}Items" ` +
+            `aria-keyshortcuts="Alt+${title.key}" data-access="${title.key}">${title.html}</button>` +
+            `<div role="menu" id="${menu.name}Items" aria-labelledby="${menu.name}" hidden>${entries.join('')}</div></div>`);
+    }
+    return menus;
+}
+
+function pageMarkup(site) {
+    const css = [];
+    const controls = mainMarkup(site, css);
+    const splash = site.splash;
+    css.push(box('#frmSplash .client', [0, 0, ...splash.size]), box('#Frame1', splash.frame),
+        box('#imgLogo', splash.logo), ...labelRules('frmSplash-', splash.labels));
+    const about = site.about;
+    css.push(box('#frmAbout .client', [0, 0, ...about.size]), box('#cmdOK', about.ok), box('#Image1', about.logo),
+        ...labelRules('frmAbout-', about.labels));
+    const lines = about.lines.map((line, i) => {
+        css.push(box(`#Line1-${i}`, line.rect).replace('}', `;border-top:${line.width}px solid ` +
+            `rgb(${line.grey},${line.grey},${line.grey})}`));
+        return `<div class="line" id="Line1-${i}"></div>`;
+    });
+    const title = escape(site.title);
+    const html = `<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta http-equiv="Content-Security-Policy" content="${policy}">
+<title>${title}</title>
+<link rel="manifest" href="manifest.webmanifest">
+<link rel="icon" href="icon.svg" type="image/svg+xml">
+<link rel="stylesheet" href="style.css">
+<link rel="stylesheet" href="layout.css">
+<script type="module" src="app.js"></script>
+</head>
+<body>
+<div id="frmSplash" class="window splash" role="dialog" aria-label="${title}" aria-busy="true">
+<div class="client"><div id="Frame1" class="frame">
+<img id="imgLogo" src="logo.jpg" width="200" height="233" alt="">
+${labelMarkup('frmSplash-', splash.labels).join('\n')}
+</div></div></div>
+<main id="frmPasserRating" class="window" aria-labelledby="caption" hidden data-fields="${site.main.fields.join(' ')}">
+<h1 class="titlebar" id="caption">${title}</h1>
+<nav role="menubar" aria-label="Menu bar" id="menubar">${menuMarkup(site).join('')}</nav>
+<div id="clientArea" class="client">
+${controls.join('\n')}
+</div>
+<div id="announce" class="spoken" role="status" aria-live="polite"></div>
+</main>
+<dialog id="dlgMessage" class="window" role="alertdialog" aria-labelledby="dlgMessageTitle" aria-describedby="dlgMessageText">
+<div class="titlebar" id="dlgMessageTitle">${title}</div>
+<p id="dlgMessageText"></p>
+<button type="button" id="dlgMessageOK" autofocus>OK</button>
+</dialog>
+<dialog id="frmAbout" class="window" aria-labelledby="frmAboutCaption">
+<div class="titlebar" id="frmAboutCaption">${escape(about.caption)}</div>
+<div class="client">
+<button type="button" id="cmdOK" autofocus>OK</button>
+<img id="Image1" src="logo.jpg" width="200" height="233" alt="">
+${labelMarkup('frmAbout-', about.labels).join('\n')}
+${lines.join('')}
+</div>
+</dialog>
+</body>
+</html>
+`;
+    return { html, css: css.join('\n') + '\n' };
+}
+
+// The help topics' Contents (.hhc) and Index (.hhk): their entries, nested as listed.
+function sitemap(text) {
+    const root = [];
+    const stack = [root];
+    let last = null;
+    for (const token of text.matchAll(/<UL>|<\/UL>|<OBJECT type="text\/sitemap">([\s\S]*?)<\/OBJECT>/gi)) {
+        if (/^<UL>$/i.test(token[0])) {
+            if (last) stack.push(last.children);
+        } else if (/^<\/UL>$/i.test(token[0])) {
+            if (stack.length > 1) stack.pop();
+        } else {
+            const param = (name) => token[1].match(new RegExp(`name="${name}" value="([^"]*)"`, 'i'))?.[1] ?? '';
+            last = { name: param('Name'), local: param('Local'), children: [] };
+            stack[stack.length - 1].push(last);
+        }
+    }
+    return root;
+}
+
+const tree = (entries) => entries.length === 0 ? '' :
+    `<ul>${entries.map((e) => `<li><a href="${escape(e.local)}">${escape(e.name)}</a>${tree(e.children)}</li>`).join('')}</ul>`;
+
+async function writeHelp(site, out) {
+    const dir = path.join(out, 'help');
+    await mkdir(dir, { recursive: true });
+    const contents = sitemap(await readFile(path.join(helpDir, 'Contents.hhc'), 'latin1'));
+    const index = sitemap(await readFile(path.join(helpDir, 'Index.hhk'), 'latin1'))
+        .sort((a, b) => a.name.localeCompare(b.name, 'en', { sensitivity: 'base' }));
+    const helpTitle = `${escape(site.title)} Help`;
+    const nav = `<nav class="help-nav" aria-label="Contents"><p><a href="Welcome.htm">Contents</a> · ` +
+        `<a href="Index.htm">Index</a></p>${tree(contents)}</nav>`;
+    const head = `<meta http-equiv="Content-Security-Policy" content="${policy}">\n` +
+        `<meta name="viewport" content="width=device-width, initial-scale=1">\n<link rel="stylesheet" href="help-site.css">`;
+    const page = (topic) => topic
+        .replace(/<html>/i, '<!DOCTYPE html>\n<html lang="en">')
+        .replace(/<\/head>/i, `${head}\n</head>`)
+        .replace(/<body>/i, `<body>\n${nav}\n<main class="topic">`)
+        .replace(/<\/body>/i, '</main>\n</body>')
+        .replace(/<title>([^<]*)<\/title>/i, `<title>${helpTitle} - $1</title>`);
+    const topics = (await readdir(helpDir)).filter((name) => name.endsWith('.htm'));
+    for (const name of topics) {
+        await writeFile(path.join(dir, name), page(await readFile(path.join(helpDir, name), 'utf8')));
+    }
+    const keywords = index.map((e) => `<li><a href="${escape(e.local)}">${escape(e.name)}</a></li>`).join('\n');
+    await writeFile(path.join(dir, 'Index.htm'), page(`<html>\n<head>\n<meta charset="utf-8">\n` +
+        `<link rel="stylesheet" type="text/css" href="help.css">\n<title>Index</title>\n</head>\n<body>\n` +
+        `<h1>Index</h1>\n<ul class="keywords">\n${keywords}\n</ul>\n</body>\n</html>\n`));
+    await copyFile(path.join(helpDir, 'help.css'), path.join(dir, 'help.css'));
+    await copyFile(path.join(webDir, 'help-site.css'), path.join(dir, 'help-site.css'));
+    await copyFile(path.join(sourceDir, 'resources/logo.jpg'), path.join(dir, 'logo.jpg'));
+    return [...topics, 'Index.htm', 'help.css', 'help-site.css', 'logo.jpg'].map((name) => `help/${name}`);
+}
+
+async function main() {
+    const site = await describe();
+    await rm(outDir, { recursive: true, force: true });
+    await mkdir(outDir, { recursive: true });
+    const { html, css } = pageMarkup(site);
+    await writeFile(path.join(outDir, 'index.html'), html);
+    await writeFile(path.join(outDir, 'layout.css'), css);
+    const copies = [
+        [path.join(webDir, 'app.js'), 'app.js'], [path.join(webDir, 'style.css'), 'style.css'],
+        [modulePath, 'engine.wasm'], [path.join(sourceDir, 'resources/logo.jpg'), 'logo.jpg'],
+        [path.join(sourceDir, 'resources/passer-rating.svg'), 'icon.svg'],
+        [path.join(sourceDir, 'resources/icons/passer-rating-256.png'), 'icon-256.png'],
+    ];
+    for (const [from, to] of copies) await copyFile(from, path.join(outDir, to));
+    await writeFile(path.join(outDir, 'manifest.webmanifest'), JSON.stringify({
+        name: site.title, short_name: 'Passer Rating', start_url: './', scope: './', display: 'standalone',
+        background_color: '#ffffff', theme_color: '#1b5e20', lang: 'en',
+        icons: [{ src: 'icon-256.png', sizes: '256x256', type: 'image/png' },
+            { src: 'icon.svg', sizes: 'any', type: 'image/svg+xml' }],
+    }, null, 2) + '\n');
+    const files = ['./', 'index.html', 'layout.css', 'manifest.webmanifest', ...copies.map(([, to]) => to),
+        ...await writeHelp(site, outDir)];
+    // The cache's name changes with any file, so a new site replaces the old one whole.
+    const hash = createHash('sha256');
+    for (const file of files.slice(1)) hash.update(await readFile(path.join(outDir, file)));
+    const worker = (await readFile(path.join(webDir, 'sw.js'), 'utf8'))
+        .replace('CACHE_NAME', `passer-rating-${hash.digest('hex').slice(0, 16)}`)
+        .replace('[/* FILES */]', JSON.stringify(files));
+    await writeFile(path.join(outDir, 'sw.js'), worker);
+}
+
+await main();
