@@ -101,12 +101,12 @@ double roundedUpByIncrement(double value, int digits)
 
 TEST(RoundAdv, RoundUpAgreesWithFloatingIncrement)
 {
-    std::mt19937_64 random(20261207);
+    std::mt19937_64 random(20261207); // NOLINT(bugprone-random-generator-seed): the same values every run
     std::uniform_real_distribution<double> magnitude(-4, 5);
     int compared = 0;
     for (int i = 0; i < 200000; ++i) {
         const double value = std::copysign(std::pow(10.0, magnitude(random)), i % 2 ? 1.0 : -1.0);
-        const auto digits = static_cast<std::int16_t>(1 + i % 4);
+        const auto digits = static_cast<std::int16_t>(1 + (i % 4));
         const std::string text(engine::numberText(value).view());
         const std::size_t point = text.find('.');
         if (point == std::string::npos || text.find('E') != std::string::npos ||

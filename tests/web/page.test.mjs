@@ -5,12 +5,13 @@ import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
 
 import { browserNames, launch } from './browsers.mjs';
 import { serve } from './server.mjs';
 
-const site = path.resolve(process.env.PR_SITE ?? path.join(import.meta.dirname, '../../build/web/site'));
+const site = path.resolve(process.env.PR_SITE ?? fileURLToPath(new URL('../../build/web/site', import.meta.url)));
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const title = 'Morvalenite Passer Rating Calculator';
 const year = new Date().getFullYear();

@@ -217,7 +217,7 @@ std::string describeWindows()
     describeLabels(json, description::kAboutLabels, false);
     json.key("lines").open('[');
     for (const description::Line& line : description::kAboutLines) {
-        json.open('{').rect("rect", {line.x1, line.y, line.x2 - line.x1, 0});
+        json.open('{').rect("rect", {.left = line.x1, .top = line.y, .width = line.x2 - line.x1, .height = 0});
         json.field("width", line.widthPixels).field("grey", line.grey).close('}');
     }
     json.close(']').close('}');

@@ -7,13 +7,13 @@
 //   build time: pr_describe() --> the windows as designed, as JSON (site.mjs writes the page)
 
 #include "identity/product.h"
+#include "platform/html_help.h"
 #include "ui/description/clock.h"
 #include "ui/description/commands.h"
 #include "ui/description/main_form.h"
 #include "ui/description/startup_forms.h"
 #include "ui/description/texts.h"
 #include "ui/web/description_json.h"
-#include "platform/html_help.h"
 
 #include <cstddef>
 #include <string>
@@ -106,7 +106,7 @@ PAGE_EXPORT(pr_run) void pr_run(int command)
 {
     static PageView view;
     static PageHelp help;
-    const description::PlatformServices services{&help, nullptr, "help/"};
+    const description::PlatformServices services{.htmlHelp = &help, .shell = nullptr, .helpFile = "help/"};
     description::run(static_cast<description::Command>(command), view, services);
 }
 
