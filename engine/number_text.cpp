@@ -2,12 +2,32 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace engine {
 namespace {
 
 constexpr std::size_t kMaxSeparatorBytes = 8;
+
+using Buffer = std::array<char, 32>;
+
+// `value` with `precision` digits in the scientific or the general form, as printf's %.*e
+// and %.*G write it (the precision forms of to_chars are specified as printf's). Under
+// WASI printf is used: its C library has the one locale "C", and libc++'s precision
+// to_chars would bring over 100 KB of tables into the web page's module. Elsewhere the
+// process locale could change printf's point.
+std::string_view written(Buffer& buffer, double value, std::chars_format format, int precision)
+{
+#ifdef __wasi__
+    const char* form = format == std::chars_format::scientific ? "%.*e" : "%.*g";
+    const int length = std::snprintf(buffer.data(), buffer.size(), form, precision, value);
+    return {buffer.data(), static_cast<std::size_t>(length)};
+#else
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision).ptr;
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+#endif
+}
 
 } // namespace
 
@@ -21,10 +41,9 @@ SignificantDigits significantDigits(double value)
     }
     // Scientific form with 14 digits after the point: d.ddddddddddddddde±XX, rounded
     // exactly as printf rounds.
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::scientific, kSignificantDigits - 1);
-    const char* cursor = buffer.data();
+    Buffer buffer{};
+    const std::string_view text = written(buffer, value, std::chars_format::scientific, kSignificantDigits - 1);
+    const char* cursor = text.data();
     if (*cursor == '-') {
         number.negative = true;
         ++cursor;
@@ -38,7 +57,7 @@ SignificantDigits significantDigits(double value)
     if (*cursor == '+') {
         ++cursor;
     }
-    std::from_chars(cursor, written.ptr, number.exponent);
+    std::from_chars(cursor, text.data() + text.size(), number.exponent);
     number.count = kSignificantDigits;
     while (number.count > 1 && number.digits[static_cast<std::size_t>(number.count) - 1] == '0') {
         --number.count;
@@ -59,11 +78,9 @@ NumberText numberText(double value, std::string_view decimalSeparator)
     if (value == 0) {
         value = 0; // negative zero is written as 0
     }
-    // printf's %.15G, which to_chars writes in the general format, with a small "e".
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general,
-                                       kSignificantDigits);
-    for (const char c : std::string_view(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()))) {
+    // printf's %.15G, written with a small "e".
+    Buffer buffer{};
+    for (const char c : written(buffer, value, std::chars_format::general, kSignificantDigits)) {
         if (c == '.') {
             text.append(decimalSeparator);
         } else {

@@ -4,16 +4,13 @@
 //
 //   page event --pr_run(command)--> description::run --imports--> the page's controls
 //   typed character --pr_accepts(control, code)--> keep or drop
-//   build time: pr_describe() --> the windows as designed, as JSON (site.mjs writes the page)
+// The page itself was written at build time from describe_windows.cpp's JSON (site.mjs).
 
-#include "identity/product.h"
 #include "platform/html_help.h"
 #include "ui/description/clock.h"
 #include "ui/description/commands.h"
 #include "ui/description/main_form.h"
-#include "ui/description/startup_forms.h"
 #include "ui/description/texts.h"
-#include "ui/web/description_json.h"
 
 #include <cstddef>
 #include <string>
@@ -123,9 +120,4 @@ PAGE_EXPORT(pr_accepts) int pr_accepts(int control, std::uint32_t code)
 PAGE_EXPORT(pr_notice) std::size_t pr_notice()
 {
     return handOver(description::copyrightNotice(PageClock().currentYear()));
-}
-
-PAGE_EXPORT(pr_describe) std::size_t pr_describe()
-{
-    return handOver(web::describeWindows());
 }

@@ -1,14 +1,15 @@
-// Writes the web page's static site from the windows as designed: it asks the page's
-// WebAssembly module for the description (pr_describe), writes the markup of the splash,
+// Writes the web page's static site from the windows as designed: it runs the
+// describe_windows module for the description, writes the markup of the splash,
 // the calculator, its menus, the message and About dialogs, their layout in CSS pixels,
 // the help topics as pages with their Contents and Index (from the .hhc and .hhk), the
 // web-app manifest and the service worker's list of what to keep offline.
-// Usage: node site.mjs MODULE SOURCE_DIR OUT_DIR
+// Usage: node site.mjs PAGE_MODULE DESCRIBE_MODULE SOURCE_DIR OUT_DIR
+import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { copyFile, mkdir, readdir, readFile, rm, writeFile } from 'node:fs/promises';
 import path from 'node:path';
 
-const [modulePath, sourceDir, outDir] = process.argv.slice(2);
+const [modulePath, describePath, sourceDir, outDir] = process.argv.slice(2);
 const webDir = path.join(sourceDir, 'ui/web');
 const helpDir = path.join(sourceDir, 'help');
 
@@ -17,18 +18,9 @@ const policy =
     "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; " +
     "connect-src 'self'; manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'";
 
-async function describe() {
-    const bytes = await readFile(modulePath);
-    const refuse = () => 8; // EBADF: the module never writes a file
-    const { instance } = await WebAssembly.instantiate(bytes, {
-        page: new Proxy({}, { get: () => () => 0 }),
-        wasi_snapshot_preview1: { fd_close: refuse, fd_seek: refuse, fd_write: refuse },
-    });
-    const exports = instance.exports;
-    exports._initialize();
-    const length = exports.pr_describe();
-    const text = new TextDecoder().decode(new Uint8Array(exports.memory.buffer, exports.pr_exchange(), length));
-    return JSON.parse(text);
+function describe() {
+    const run = path.join(sourceDir, 'tools/wasi-run.mjs');
+    return JSON.parse(execFileSync('node', ['--no-warnings', run, describePath], { encoding: 'utf8' }));
 }
 
 const escape = (text) =>
@@ -237,6 +229,7 @@ async function writeHelp(site, out) {
         .replace(/<\/head>/i, `${head}\n</head>`)
         .replace(/<body>/i, `<body>\n${nav}\n<main class="topic">`)
         .replace(/<\/body>/i, '</main>\n</body>')
+        .replace(/src="logo.jpg"/g, 'src="../logo.jpg"')
         .replace(/<title>([^<]*)<\/title>/i, `<title>${helpTitle} - $1</title>`);
     const topics = (await readdir(helpDir)).filter((name) => name.endsWith('.htm'));
     for (const name of topics) {
@@ -248,12 +241,11 @@ async function writeHelp(site, out) {
         `<h1>Index</h1>\n<ul class="keywords">\n${keywords}\n</ul>\n</body>\n</html>\n`));
     await copyFile(path.join(helpDir, 'help.css'), path.join(dir, 'help.css'));
     await copyFile(path.join(webDir, 'help-site.css'), path.join(dir, 'help-site.css'));
-    await copyFile(path.join(sourceDir, 'resources/logo.jpg'), path.join(dir, 'logo.jpg'));
-    return [...topics, 'Index.htm', 'help.css', 'help-site.css', 'logo.jpg'].map((name) => `help/${name}`);
+    return [...topics, 'Index.htm', 'help.css', 'help-site.css'].map((name) => `help/${name}`);
 }
 
 async function main() {
-    const site = await describe();
+    const site = describe();
     await rm(outDir, { recursive: true, force: true });
     await mkdir(outDir, { recursive: true });
     const { html, css } = pageMarkup(site);

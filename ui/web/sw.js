@@ -1,10 +1,11 @@
 // Keeps the whole site for use offline: cached on install, served from the cache first.
-// site.mjs writes the cache's name and the list of files.
+// site.mjs writes the cache's name and the list of files. What the first visit loaded
+// already is only revalidated, not sent again.
 const cacheName = 'CACHE_NAME';
 const files = [/* FILES */];
 
 self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
+    event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files.map((file) => new Request(file, { cache: 'no-cache' })))).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
