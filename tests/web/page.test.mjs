@@ -175,8 +175,11 @@ for (const name of browserNames) {
             await page.close();
         });
 
-        test('About shows this year in its notice; Esc and Enter close it', async () => {
+        test('About shows this year in its notice, after a calculation too; Esc and Enter close it', async () => {
             const page = await open(instance.browser, server.url);
+            await typeTotals(page, [14, 20, 210, 2, 2]);
+            await page.keyboard.press('Enter');
+            await press(page, 'Alt', 'c');
             for (const key of ['Escape', 'Enter']) {
                 await press(page, 'Alt', 'h');
                 await page.keyboard.press('a');

@@ -39,7 +39,8 @@ function showModal(dialog, onClose) {
 }
 
 function fillNotices() {
-    const notice = textAt(engine.pr_exchange(), engine.pr_notice());
+    const length = engine.pr_notice(); // first: it replaces the exchange buffer
+    const notice = textAt(engine.pr_exchange(), length);
     for (const label of document.querySelectorAll('[data-notice]')) label.textContent = notice;
 }
 

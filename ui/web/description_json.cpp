@@ -202,7 +202,8 @@ void describeLabels(Json& json, std::span<const description::Label> labels, bool
 std::string describeWindows()
 {
     Json json;
-    json.open('{').field("title", product::kTitle).field("homePage", product::kHomePage);
+    json.open('{').field("title", product::kTitle).field("productName", product::kProductName);
+    json.field("homePage", product::kHomePage);
     json.field("exitCommand", static_cast<int>(Command::Exit));
     describeMain(json);
 

@@ -259,7 +259,7 @@ async function main() {
     ];
     for (const [from, to] of copies) await copyFile(from, path.join(outDir, to));
     await writeFile(path.join(outDir, 'manifest.webmanifest'), JSON.stringify({
-        name: site.title, short_name: 'Passer Rating', start_url: './', scope: './', display: 'standalone',
+        name: site.title, short_name: site.productName, start_url: './', scope: './', display: 'standalone',
         background_color: '#ffffff', theme_color: '#1b5e20', lang: 'en',
         icons: [{ src: 'icon-256.png', sizes: '256x256', type: 'image/png' },
             { src: 'icon.svg', sizes: 'any', type: 'image/svg+xml' }],
