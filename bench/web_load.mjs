@@ -6,8 +6,8 @@
 //   node bench/web_load.mjs [LOADS]
 import { fileURLToPath } from 'node:url';
 
-import { launch } from '../tests/web/browsers.mjs';
-import { serve } from '../tests/web/server.mjs';
+import { launch } from '../tools/web/browsers.mjs';
+import { serve } from '../tools/web/server.mjs';
 
 const loads = Number(process.argv[2] ?? 7);
 const site = fileURLToPath(new URL('../build/web/site', import.meta.url));

@@ -14,10 +14,10 @@ site=build/web/site
 echo "site: $(du -sb "$site" | cut -f1) bytes; engine.wasm $(stat -c %s "$site/engine.wasm") bytes," \
     "$(gzip -9c "$site/engine.wasm" | wc -c) gzipped"
 
-# The test's own packages (puppeteer-core, axe-core), as the lock file pins them; no
-# browser is downloaded: the suite drives Debian's.
-if ! cmp -s tests/web/package-lock.json tests/web/node_modules/.installed-lock.json; then
-    (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund &&
+# The browser session's packages (puppeteer-core, axe-core), as the lock file pins them;
+# no browser is downloaded: the suite and the benchmark drive Debian's.
+if ! cmp -s tools/web/package-lock.json tools/web/node_modules/.installed-lock.json; then
+    (cd tools/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund &&
         cp package-lock.json node_modules/.installed-lock.json)
 fi
 node --test tests/web/

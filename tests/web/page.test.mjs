@@ -8,11 +8,11 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, test } from 'node:test';
 
-import { browserNames, launch } from './browsers.mjs';
-import { serve } from './server.mjs';
+import { browserNames, launch } from '../../tools/web/browsers.mjs';
+import { serve } from '../../tools/web/server.mjs';
 
 const site = path.resolve(process.env.PR_SITE ?? fileURLToPath(new URL('../../build/web/site', import.meta.url)));
-const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+const axeSource = await readFile(createRequire(new URL('../../tools/web/package.json', import.meta.url)).resolve('axe-core/axe.min.js'), 'utf8');
 const title = 'Morvalenite Passer Rating Calculator';
 const year = new Date().getFullYear();
 
@@ -156,6 +156,21 @@ for (const name of browserNames) {
             await press(page, 'Alt', 'y'); // the label's access key
             assert.equal(await focused(page), 'txtYards');
             assert.deepEqual(await page.$eval('#txtYards', (e) => [e.selectionStart, e.selectionEnd]), [0, 3]);
+            await page.close();
+        });
+
+        test('a paste goes in as it is and is judged at Calculate', async () => {
+            const page = await open(instance.browser, server.url);
+            if (name === 'chromium') {
+                await instance.browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-write', 'clipboard-sanitized-write']);
+            }
+            assert.equal(await page.evaluate(() => navigator.clipboard.writeText('1x2').then(() => 'written')), 'written');
+            await typeTotals(page, [null, 20]);
+            await press(page, 'Alt', 'c');
+            await press(page, 'Shift', 'Insert');
+            assert.equal(await value(page, 'txtCompletions'), '1x2');
+            await page.keyboard.press('Enter');
+            assert.equal(await dialogText(page), 'The Pass Completions field contains an error.');
             await page.close();
         });
 
