@@ -37,7 +37,7 @@ if [ "$what" = test ]; then
     # and the tests, and two browsers. Their Recommends are not needed (clang's alone are
     # hundreds of megabytes).
     web=(clang-22 lld-22 llvm-22 libc++-22-dev-wasm32 libclang-rt-22-dev-wasm32 wasi-libc clang-tidy-22
-        nodejs chromium firefox-esr)
+        nodejs ca-certificates chromium firefox-esr)
     command -v npm >/dev/null || web+=(npm)
     bash tools/install-packages.sh --no-install-recommends "${web[@]}"
 fi
