@@ -24,7 +24,7 @@ std::string_view written(Buffer& buffer, double value, std::chars_format format,
     const int length = std::snprintf(buffer.data(), buffer.size(), form, precision, value);
     return {buffer.data(), static_cast<std::size_t>(length)};
 #else
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision).ptr;
+    auto* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format, precision).ptr;
     return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
 #endif
 }
