@@ -6,5 +6,5 @@ import { WASI } from 'node:wasi';
 const [file, ...args] = process.argv.slice(2);
 const wasi = new WASI({ version: 'preview1', args: [file, ...args], env: {}, preopens: { '.': '.' } });
 const module = await WebAssembly.compile(await readFile(file));
-const instance = await WebAssembly.instantiate(module, wasi.getImportObject());
+const instance = await WebAssembly.instantiate(module, { wasi_snapshot_preview1: wasi.wasiImport });
 process.exitCode = wasi.start(instance);
