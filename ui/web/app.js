@@ -29,12 +29,9 @@ function decimalSeparator() {
     return parts.find((part) => part.type === 'decimal')?.value ?? '';
 }
 
-function showModal(dialog, onClose) {
+function showModal(dialog) {
     const returnTo = document.activeElement;
-    dialog.addEventListener('close', () => {
-        returnTo?.focus({ preventScroll: true });
-        onClose?.();
-    }, { once: true });
+    dialog.addEventListener('close', () => returnTo?.focus({ preventScroll: true }), { once: true });
     dialog.showModal();
 }
 
