@@ -162,6 +162,7 @@ void describeMain(Json& json)
             json.field("command", buttonCommand(i));
         }
         json.flag("default", i == description::kBtnCalculate).flag("cancel", i == description::kBtnReset);
+        json.flag("signed", control.kind == ControlKind::YardsEntry); // takes "-" and "." too
         json.close('}');
     }
     json.close(']').key("fields").open('['); // in the order Calculate reads them

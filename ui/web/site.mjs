@@ -71,7 +71,9 @@ function mainMarkup(site, css) {
             css.push(box(`#${control.name}`, control.rect));
             continue;
         case 'entry': {
-            controls.push(`<input id="${control.name}" class="entry" type="text" inputmode="numeric" ` +
+            // A phone's number pad has no minus: the yards field gets the whole keyboard.
+            const keyboard = control.signed ? 'text' : 'numeric';
+            controls.push(`<input id="${control.name}" class="entry" type="text" inputmode="${keyboard}" ` +
                 `autocomplete="off" spellcheck="false" ${at} aria-label="${escape(previousLabel.spoken)}">`);
             break;
         }
