@@ -24,10 +24,9 @@ function handOver(text) {
     return bytes.length;
 }
 
-function decimalSeparator() {
-    const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
-    return parts.find((part) => part.type === 'decimal')?.value ?? '';
-}
+// The locale's, read once as the page opens, as the desktop window does.
+const separator = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
+    .find((part) => part.type === 'decimal')?.value ?? '';
 
 function showModal(dialog) {
     const returnTo = document.activeElement;
@@ -52,7 +51,7 @@ const page = {
         if (rating.value) $('announce').textContent = `${rating.getAttribute('aria-label')}: ${rating.value}`;
     },
     professional_selected: () => ($('optNFL').checked ? 1 : 0),
-    decimal_separator: () => handOver(decimalSeparator()),
+    decimal_separator: () => handOver(separator),
     show_message: (pointer, length) => {
         $('dlgMessageText').textContent = textAt(pointer, length);
         showModal($('dlgMessage'));

@@ -1,5 +1,6 @@
 #include "ui/web/description_json.h"
 
+#include "engine/number_text.h"
 #include "identity/product.h"
 #include "ui/description/main_form.h"
 #include "ui/description/startup_forms.h"
@@ -55,12 +56,7 @@ class Json {
     Json& number(double value)
     {
         separate();
-        std::string digits = std::to_string(value);
-        digits.erase(digits.find_last_not_of('0') + 1);
-        if (digits.back() == '.') {
-            digits.pop_back();
-        }
-        m_text += digits;
+        m_text += engine::numberText(value).view(); // "8.25", "120": a JSON number
         return *this;
     }
     Json& boolean(bool value)
