@@ -1,29 +1,21 @@
 // Rates one calculation a line, for the differential check of the native and the
-// WebAssembly engine (tests/web/differential.sh): a line holds the formula (N or C), the
+// WebAssembly engine (tests/web/differential.py): a line holds the formula (N or C), the
 // decimal separator and the five field texts, tab-separated; the answer is the rating or
 // the message, then the fields read as empty, as 0s and 1s.
 #include "engine/rating.h"
 
+#include <array>
 #include <iostream>
+#include <sstream>
 #include <string>
-#include <vector>
 
 int main()
 {
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        std::vector<std::string> parts;
-        for (std::size_t start = 0;;) {
-            const std::size_t tab = line.find('\t', start);
-            parts.push_back(line.substr(start, tab - start));
-            if (tab == std::string::npos) {
-                break;
-            }
-            start = tab + 1;
-        }
-        if (parts.size() != 2 + engine::kFieldCount) {
-            std::cout << "bad line\n";
-            continue;
+    for (std::string line; std::getline(std::cin, line);) {
+        std::istringstream fields(line);
+        std::array<std::string, 2 + engine::kFieldCount> parts;
+        for (std::string& part : parts) {
+            std::getline(fields, part, '\t');
         }
         engine::FieldTexts texts;
         for (std::size_t i = 0; i < engine::kFieldCount; ++i) {

@@ -38,10 +38,10 @@ def main(native, wasm):
     run = lambda command: subprocess.run(command, input=lines, capture_output=True, text=True,
                                          check=True).stdout
     expected, actual = run([native]), run(["node", str(WASI_RUN), wasm])
+    for line, (want, got) in enumerate(zip(expected.splitlines(), actual.splitlines())):
+        if want != got:
+            sys.exit(f"calculation {line + 1} differs: native {want!r}, wasm {got!r}")
     if expected != actual:
-        for line, (want, got) in enumerate(zip(expected.splitlines(), actual.splitlines())):
-            if want != got:
-                sys.exit(f"calculation {line + 1} differs: native {want!r}, wasm {got!r}")
         sys.exit("the two engines answered a different number of lines")
     ratings = sum(1 for answer in expected.splitlines() if answer[:1].isdigit() or answer[:1] == "-")
     print(f"differential: {len(expected.splitlines())} calculations, {ratings} ratings, identical")

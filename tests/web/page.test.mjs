@@ -52,19 +52,23 @@ async function typeTotals(page, totals) {
     }
 }
 
-async function press(page, ...chord) {
-    for (const key of chord) await page.keyboard.down(key);
-    for (const key of chord.reverse()) await page.keyboard.up(key);
+// Keys one after the other, each a chord held down in order and let go in reverse
+// ("Alt+h", "a", "Shift+Tab").
+async function keys(page, ...chords) {
+    for (const chord of chords) {
+        const held = chord.split('+');
+        for (const key of held) await page.keyboard.down(key);
+        for (const key of held.reverse()) await page.keyboard.up(key);
+    }
 }
 
+const rating = (page, text) => waitFor(page, `the rating ${text}`, () => txtPasserRating.value, (v) => v === text);
+
 const ways = {
-    Enter: (page) => page.keyboard.press('Enter'),
-    'Ctrl+L': (page) => press(page, 'Control', 'l'),
+    Enter: (page) => keys(page, 'Enter'),
+    'Ctrl+L': (page) => keys(page, 'Control+l'),
     click: (page) => page.click('#btnCalculate'),
-    'Action, Calculate': async (page) => {
-        await press(page, 'Alt', 'a');
-        await page.keyboard.press('c');
-    },
+    'Action, Calculate': (page) => keys(page, 'Alt+a', 'c'),
 };
 
 // attempts, completions, yards, touchdowns, interceptions; NFL; NCAA; how
@@ -89,31 +93,32 @@ for (const name of browserNames) {
             await instance?.close();
             await server?.stop();
         });
+        // A case on a new page of the calculator, closed after it.
+        const onPage = (title, body) => test(title, async () => {
+            const page = await open(instance.browser, server.url);
+            await body(page);
+            await page.close();
+        });
 
         for (const [row, [a, c, y, t, i], professional, college, how] of examples) {
-            test(`worked example: ${row}`, async () => {
-                const page = await open(instance.browser, server.url);
+            onPage(`worked example: ${row}`, async (page) => {
                 await typeTotals(page, [c, a, y, t, i]);
                 await ways[how](page);
-                await waitFor(page, `the NFL rating ${professional}`, () => txtPasserRating.value, (v) => v === professional);
+                await rating(page, professional);
                 if (c === null) assert.equal(await value(page, 'txtYards'), '0');
-                await press(page, 'Alt', 'n');
+                await keys(page, 'Alt+n');
                 await ways[how](page);
-                await waitFor(page, `the NCAA rating ${college}`, () => txtPasserRating.value, (v) => v === college);
+                await rating(page, college);
                 assert.equal(await page.$eval('#announce', (e) => e.textContent), `Passer Rating: ${college}`);
                 assert.deepEqual(page.problems, []);
-                await page.close();
             });
         }
 
-        test('a message names the broken rule, keeps the rating and gives the focus back', async () => {
-            const page = await open(instance.browser, server.url);
+        onPage('a message names the broken rule, keeps the rating and gives the focus back', async (page) => {
             await typeTotals(page, [14, 20, 210, 2, 2]);
             await page.keyboard.press('Enter');
-            await waitFor(page, 'the rating', () => txtPasserRating.value, (v) => v === '97.9');
-            await page.keyboard.down('Shift');
-            for (let n = 0; n < 4; ++n) await page.keyboard.press('Tab');
-            await page.keyboard.up('Shift');
+            await rating(page, '97.9');
+            await keys(page, 'Shift+Tab', 'Shift+Tab', 'Shift+Tab', 'Shift+Tab');
             await page.keyboard.type('21'); // completions above the attempts
             await page.keyboard.press('Enter');
             assert.equal(await dialogText(page), 'Completions cannot exceed Attempts.');
@@ -131,73 +136,60 @@ for (const name of browserNames) {
             await page.keyboard.press('Escape'); // now Reset
             await waitFor(page, 'Esc to reset', () => [...document.querySelectorAll('input[type=text]')].every((e) => !e.value));
             assert.equal(await focused(page), 'txtCompletions');
-            await page.close();
         });
 
-        test('the filter keeps what a total can hold, and Tab or a click selects the whole text', async () => {
-            const page = await open(instance.browser, server.url);
+        onPage('the filter keeps what a total can hold, and Tab or a click selects the whole text', async (page) => {
             const typed = [['txtCompletions', '1a2 b+3,'], ['txtAttempts', '-7.5'], ['txtYards', '-7.5x']];
             for (const [i, [, text]] of typed.entries()) {
                 if (i > 0) await page.keyboard.press('Tab');
                 await page.keyboard.type(text);
             }
-            await press(page, 'Control', 'v');
-            await press(page, 'Control', 'z');
-            await page.keyboard.press('Backspace');
+            await keys(page, 'Control+v', 'Control+z', 'Backspace');
             assert.deepEqual(await Promise.all(typed.map(([id]) => value(page, id))), ['123', '75', '-7.']);
-            await page.keyboard.down('Shift');
-            await page.keyboard.press('Tab');
-            await page.keyboard.up('Shift');
+            await keys(page, 'Shift+Tab');
             assert.deepEqual(await page.$eval('#txtAttempts', (e) => [e.selectionStart, e.selectionEnd]), [0, 2]);
             await page.keyboard.type('3');
             assert.equal(await value(page, 'txtAttempts'), '3');
             await page.click('#txtCompletions', { offset: { x: 6, y: 8 } });
             await waitFor(page, 'the click to select 123', () => [txtCompletions.selectionStart, txtCompletions.selectionEnd].join(), (v) => v === '0,3');
-            await press(page, 'Alt', 'y'); // the label's access key
+            await keys(page, 'Alt+y'); // the label's access key
             assert.equal(await focused(page), 'txtYards');
             assert.deepEqual(await page.$eval('#txtYards', (e) => [e.selectionStart, e.selectionEnd]), [0, 3]);
-            await page.close();
         });
 
-        test('a paste goes in as it is and is judged at Calculate', async () => {
-            const page = await open(instance.browser, server.url);
+        onPage('a paste goes in as it is and is judged at Calculate', async (page) => {
             if (name === 'chromium') {
                 await instance.browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-write', 'clipboard-sanitized-write']);
             }
             assert.equal(await page.evaluate(() => navigator.clipboard.writeText('1x2').then(() => 'written')), 'written');
             await typeTotals(page, [null, 20]);
-            await press(page, 'Alt', 'c');
-            await press(page, 'Shift', 'Insert');
+            await keys(page, 'Alt+c');
+            await keys(page, 'Shift+Insert');
             assert.equal(await value(page, 'txtCompletions'), '1x2');
             await page.keyboard.press('Enter');
             assert.equal(await dialogText(page), 'The Pass Completions field contains an error.');
-            await page.close();
         });
 
-        test('a long college rating reads from its start, to a screen reader too', async () => {
-            const page = await open(instance.browser, server.url);
-            await press(page, 'Alt', 'n');
-            await press(page, 'Alt', 'c');
+        onPage('a long college rating reads from its start, to a screen reader too', async (page) => {
+            await keys(page, 'Alt+n');
+            await keys(page, 'Alt+c');
             await typeTotals(page, [16, 28, 210, 2, 2]);
-            await press(page, 'Control', 'l');
-            await waitFor(page, 'the college rating', () => txtPasserRating.value, (v) => v === '129.428571428571');
+            await keys(page, 'Control+l');
+            await rating(page, '129.428571428571');
             assert.deepEqual(await page.$eval('#txtPasserRating', (e) => [e.selectionStart, e.scrollLeft]), [0, 0]);
             if (name === 'chromium') {
                 const field = await page.$('#txtPasserRating');
                 const node = await page.accessibility.snapshot({ root: field });
                 assert.deepEqual([node.role, node.name, node.value], ['textbox', 'Passer Rating', '129.428571428571']);
             }
-            await page.close();
         });
 
-        test('About shows this year in its notice, after a calculation too; Esc and Enter close it', async () => {
-            const page = await open(instance.browser, server.url);
+        onPage('About shows this year in its notice, after a calculation too; Esc and Enter close it', async (page) => {
             await typeTotals(page, [14, 20, 210, 2, 2]);
             await page.keyboard.press('Enter');
-            await press(page, 'Alt', 'c');
+            await keys(page, 'Alt+c');
             for (const key of ['Escape', 'Enter']) {
-                await press(page, 'Alt', 'h');
-                await page.keyboard.press('a');
+                await keys(page, 'Alt+h', 'a');
                 await waitFor(page, 'the About window', () => frmAbout.open);
                 assert.equal(await page.$eval('#frmAboutCaption', (e) => e.textContent), `About ${title}`);
                 assert.equal(await page.$eval('#frmAbout [data-notice]', (e) => e.textContent),
@@ -207,11 +199,9 @@ for (const name of browserNames) {
                 await waitFor(page, `${key} to close About`, () => !frmAbout.open);
                 assert.equal(await focused(page), 'txtCompletions');
             }
-            await page.close();
         });
 
-        test('F1 and Help, Index open the help pages in one tab of their own', async () => {
-            const page = await open(instance.browser, server.url);
+        onPage('F1 and Help, Index open the help pages in one tab of their own', async (page) => {
             const help = async (open) => {
                 const opened = instance.browser.waitForTarget((t) => t.url().includes('/help/') && t.type() === 'page');
                 await open();
@@ -225,18 +215,15 @@ for (const name of browserNames) {
             assert.ok((await welcome.$$eval('nav[aria-label=Contents] a', (a) => a.map((e) => e.textContent))).includes('Keyboard use'));
             await welcome.close();
             await page.bringToFront();
-            await press(page, 'Alt', 'h');
-            await page.keyboard.press('i');
+            await keys(page, 'Alt+h', 'i');
             const index = await help(() => Promise.resolve());
             const keywords = await index.$$eval('.keywords a', (a) => a.map((e) => e.textContent));
             assert.deepEqual(keywords, [...keywords].sort((x, y) => x.localeCompare(y, 'en', { sensitivity: 'base' })));
             assert.ok(keywords.length > 10);
             await index.close();
-            await page.close();
         });
 
-        test('axe finds nothing on the calculator, a message, About and a help page', async () => {
-            const page = await open(instance.browser, server.url);
+        onPage('axe finds nothing on the calculator, a message, About and a help page', async (page) => {
             const audit = async (where) => {
                 const violations = await page.evaluate(async (source) => {
                     if (!window.axe) new Function(source)();
@@ -249,13 +236,11 @@ for (const name of browserNames) {
             await dialogText(page);
             await audit('a message');
             await page.keyboard.press('Enter');
-            await press(page, 'Alt', 'h');
-            await page.keyboard.press('a');
+            await keys(page, 'Alt+h', 'a');
             await waitFor(page, 'the About window', () => frmAbout.open);
             await audit('About');
             await page.goto(`${server.url}help/Keyboard.htm`);
             await audit('a help page');
-            await page.close();
         });
 
         test('the page works offline once visited', async () => {
@@ -267,7 +252,7 @@ for (const name of browserNames) {
             await waitFor(page, 'the calculator offline', () => document.activeElement.id === 'txtCompletions');
             await typeTotals(page, [21, 34, 285, 1, 1]);
             await page.keyboard.press('Enter');
-            await waitFor(page, 'the rating offline', () => txtPasserRating.value, (v) => v === '86');
+            await rating(page, '86'); // offline
             await page.close();
         });
     });
@@ -279,7 +264,7 @@ for (const name of browserNames) {
             const page = await open(german.browser, server.url);
             await typeTotals(page, [14, 20, 210, 2, 2]);
             await page.keyboard.press('Enter');
-            await waitFor(page, 'the rating 97,9', () => txtPasserRating.value, (v) => v === '97,9');
+            await rating(page, '97,9');
         } finally {
             await german.close();
             await server.stop();
