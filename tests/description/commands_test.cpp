@@ -17,11 +17,12 @@ using rows::operator<<;
 // A window, the help viewer and the shell in one, writing down what each was asked.
 class Recorder final : public description::CommandView, public platform::HtmlHelp, public platform::Shell {
   public:
+    std::vector<std::string> entries{"20", "14", "210", "2", "2"};
     std::vector<std::string> log;
 
     [[nodiscard]] std::string entryText(engine::Field field) const override
     {
-        return std::vector<std::string>{"20", "14", "210", "2", "2"}[static_cast<std::size_t>(field)];
+        return entries[static_cast<std::size_t>(field)];
     }
     void setEntryText(engine::Field field, std::string_view text) override
     {
@@ -80,5 +81,13 @@ TEST_P(Commands, ReachWhatTheyAreFor)
 }
 
 INSTANTIATE_TEST_SUITE_P(Every, Commands, testing::ValuesIn(kCommandRows), RowName());
+
+TEST(Calculate, WritesZeroIntoTheEmptyFieldsReadBeforeARefusal)
+{
+    Recorder recorder;
+    recorder.entries = {"10", "", "x", "", ""};
+    description::run(Command::Calculate, recorder, {});
+    EXPECT_EQ(recorder.log, (std::vector<std::string>{"entry 1 '0'", "message The Yards field contains an error."}));
+}
 
 } // namespace

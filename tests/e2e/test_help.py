@@ -97,6 +97,7 @@ def test_no_help_file_takes_the_calculator_down(desktop, start, program_copy):
         desktop.key("Tab")
     desktop.key("Return")
     wait_for(lambda: program.text("Passer Rating"), until=lambda text: text == "64.6", what="a rating after all that")
+    assert program.text("Interceptions") == "0"  # the empty field read
 
 
 def ended_alone(program):

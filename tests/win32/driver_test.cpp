@@ -43,9 +43,8 @@ bool eventually(const std::function<bool()>& holds, int milliseconds = 10000)
 
 std::wstring environment(const wchar_t* name)
 {
-    std::wstring value(1024, L'\0');
-    value.resize(::GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
-    return value;
+    const wchar_t* value = ::_wgetenv(name);
+    return value != nullptr ? value : L"";
 }
 
 std::string text(HWND window)
@@ -91,12 +90,15 @@ void typeKeys(const std::string& characters)
     for (const char c : characters) {
         const SHORT scan = ::VkKeyScanW(static_cast<wchar_t>(c));
         const auto key = static_cast<WORD>(LOBYTE(scan));
-        if ((HIBYTE(scan) & 1) != 0) {
-            press({VK_SHIFT, key});
-        } else {
-            press({key});
-        }
+        (HIBYTE(scan) & 1) != 0 ? press({VK_SHIFT, key}) : press({key});
     }
+}
+
+// A menu's access key, then its item's: choose('A', 'C') is Action, Calculate.
+void choose(WORD menu, WORD item)
+{
+    press({VK_MENU, menu});
+    press({item});
 }
 
 // A left click in the middle of `window`.
@@ -182,16 +184,15 @@ class Program : public testing::Test {
         });
     }
 
-    // Attempts, completions, yards, touchdowns, interceptions, typed from the top field
-    // (completions, where the cursor stands on opening) down with Tab.
-    void typeLine(const std::array<const char*, 5>& line) const
+    // Completions, attempts, yards, touchdowns, interceptions: typed in tab order from
+    // the first field, where the cursor stands on opening.
+    void typeLine(const std::array<const char*, 5>& totals) const
     {
-        const std::array<const char*, 5> byTab{line[1], line[0], line[2], line[3], line[4]};
-        for (std::size_t i = 0; i < byTab.size(); ++i) {
-            typeKeys(byTab[i]);
-            if (i + 1 < byTab.size()) {
+        for (std::size_t i = 0; i < totals.size(); ++i) {
+            if (i > 0) {
                 press({VK_TAB});
             }
+            typeKeys(totals[i]);
         }
     }
 
@@ -222,12 +223,11 @@ TEST_F(Program, ACharacterKeyOnTheSplashEndsTheProgram)
 TEST_F(Program, ATypedCalculationWithEnterThenEsc)
 {
     ASSERT_NE(calculator(), nullptr);
-    typeLine({"34", "21", "285", "2", "1"});
+    typeLine({"21", "34", "285", "2", "1"});
     press({VK_RETURN});
     EXPECT_TRUE(shows(description::kTxtPasserRating, "95.8"));
     press({VK_MENU, 'N'});
-    press({VK_MENU, 'A'});
-    press({'C'}); // Action, Calculate
+    choose('A', 'C');
     EXPECT_TRUE(shows(description::kTxtPasserRating, "145.705882352941"));
 
     press({VK_ESCAPE});
@@ -287,20 +287,6 @@ TEST_F(Program, AFieldSelectsItsWholeTextWhenAnAccessKeyOrAClickBringsTheFocus)
     EXPECT_TRUE(shows(description::kTxtTouchdowns, "3"));
 }
 
-TEST_F(Program, AboutClosesWithEnterAndFileExitEndsTheProgram)
-{
-    ASSERT_NE(calculator(), nullptr);
-    press({VK_MENU, 'H'});
-    press({'A'});
-    const HWND about = visibleWindow(win32::kAboutClass, platform::toWide(description::aboutCaption()).c_str());
-    ASSERT_NE(about, nullptr);
-    press({VK_RETURN});
-    EXPECT_TRUE(gone(about));
-    press({VK_MENU, 'F'});
-    press({'X'});
-    EXPECT_TRUE(ended());
-}
-
 TEST_F(Program, TypedCharactersPassTheFieldsFilter)
 {
     ASSERT_NE(calculator(), nullptr);
@@ -326,8 +312,7 @@ TEST_F(Program, TypedCharactersPassTheFieldsFilter)
     }
     typeKeys("4");
     EXPECT_TRUE(shows(description::kTxtAttempts, "1234"));
-    press({VK_MENU, 'A'});
-    press({'R'}); // Action, Reset
+    choose('A', 'R');
     EXPECT_TRUE(shows(description::kTxtAttempts, ""));
 }
 
@@ -350,7 +335,7 @@ TEST_F(FocusKept, AfterAMessageBoxClosedByEnterThatKeptTheRating)
 {
     const HWND window = calculator();
     ASSERT_NE(window, nullptr);
-    typeLine({"34", "21", "285", "1", "2"});
+    typeLine({"21", "34", "285", "1", "2"});
     press({VK_RETURN});
     ASSERT_TRUE(shows(description::kTxtPasserRating, "73.8"));
     press({VK_MENU, 'P'});
@@ -368,20 +353,21 @@ TEST_F(FocusKept, AfterAMessageBoxClosedByEnterThatKeptTheRating)
     EXPECT_EQ(text(control(description::kTxtPasserRating)), "73.8");
 }
 
-TEST_F(FocusKept, AfterAboutClosedByEsc)
+TEST_F(FocusKept, AfterAboutClosedByEscAndByEnter)
 {
     const HWND window = calculator();
     ASSERT_NE(window, nullptr);
-    keptThrough(description::kTxtYards, [&] {
-        press({VK_MENU, 'H'});
-        press({'A'});
-        const HWND about = visibleWindow(win32::kAboutClass, platform::toWide(description::aboutCaption()).c_str());
-        ASSERT_NE(about, nullptr);
-        EXPECT_EQ(::GetWindow(about, GW_OWNER), window);
-        EXPECT_EQ(::IsWindowEnabled(window), FALSE);
-        press({VK_ESCAPE});
-        EXPECT_TRUE(gone(about));
-    });
+    for (const WORD closing : {WORD{VK_ESCAPE}, WORD{VK_RETURN}}) {
+        keptThrough(closing == VK_ESCAPE ? description::kTxtYards : description::kTxtAttempts, [&] {
+            choose('H', 'A');
+            const HWND about = visibleWindow(win32::kAboutClass, platform::toWide(description::aboutCaption()).c_str());
+            ASSERT_NE(about, nullptr);
+            EXPECT_EQ(::GetWindow(about, GW_OWNER), window);
+            EXPECT_EQ(::IsWindowEnabled(window), FALSE);
+            press({closing});
+            EXPECT_TRUE(gone(about));
+        });
+    }
 }
 
 TEST_F(FocusKept, AfterAnotherWindowHadTheFocus)
@@ -419,8 +405,7 @@ TEST_F(Program, F1AndHelpIndexOpenTheHelpViewerOnTheirTab)
     ASSERT_NE(window, nullptr);
     // Wine's viewer loses its tab when a second command reuses it, so each command gets a
     // viewer of its own here.
-    press({VK_MENU, 'H'});
-    press({'I'});
+    choose('H', 'I');
     EXPECT_TRUE(eventually([] { return helpTab() == 1; })) << helpTab();
     ::PostMessageW(::FindWindowW(L"HH Parent", nullptr), WM_CLOSE, 0, 0);
     ASSERT_TRUE(eventually([] { return ::FindWindowW(L"HH Parent", nullptr) == nullptr; }));
@@ -432,8 +417,7 @@ TEST_F(Program, F1AndHelpIndexOpenTheHelpViewerOnTheirTab)
 TEST_F(Program, TheHomePageGoesToTheBrowser)
 {
     ASSERT_NE(calculator(), nullptr);
-    press({VK_MENU, 'H'});
-    press({'W'});
+    choose('H', 'W');
     // The stand-in browser writes down the address it was given.
     std::string received;
     EXPECT_TRUE(eventually(
@@ -445,18 +429,21 @@ TEST_F(Program, TheHomePageGoesToTheBrowser)
         << received;
 }
 
-TEST_F(Program, F3EndsTheProgram)
+// F3, Alt+F4 (the close box) and File, Exit.
+class EndsTheProgram : public Program, public testing::WithParamInterface<std::function<void()>> {};
+
+TEST_P(EndsTheProgram, AtOnce)
 {
     ASSERT_NE(calculator(), nullptr);
-    press({VK_F3});
+    GetParam()();
     EXPECT_TRUE(ended());
 }
 
-TEST_F(Program, AltF4EndsTheProgram)
-{
-    ASSERT_NE(calculator(), nullptr);
-    press({VK_MENU, VK_F4});
-    EXPECT_TRUE(ended());
-}
+INSTANTIATE_TEST_SUITE_P(Keys, EndsTheProgram,
+                         testing::Values([] { press({VK_F3}); },
+                                         [] {
+                                             press({VK_MENU, VK_F4});
+                                         },
+                                         [] { choose('F', 'X'); }));
 
 } // namespace
