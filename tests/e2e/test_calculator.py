@@ -123,8 +123,13 @@ def test_a_paste_goes_in_whole_or_not_at_all(desktop, start):
     assert program.text("Passer Rating") == "95.8"
 
 
-def test_esc_clears_every_field(desktop, start):
+def test_clipboard_keys_do_nothing_in_a_field_and_esc_clears_every_field(desktop, start):
     program = rated(desktop, start)
+    desktop.set_clipboard("999")
+    desktop.key("ctrl+v", "ctrl+a", "ctrl+x", "ctrl+z", "ctrl+c")
+    desktop.type("2")
+    wait_for(lambda: program.text("Interceptions"), until=lambda text: text == "12", what="the interceptions 12")
+    assert desktop.clipboard() == "999"
     desktop.key("Escape")
     names = ["Pass Completions", "Pass Attempts", "Passing Yards", "Touchdowns", "Interceptions",
              "Passer Rating"]

@@ -119,14 +119,6 @@ TEST(Calculate, EmptyFieldsReadBeforeAFailureAreReported)
     EXPECT_FALSE(result.readAsZero[static_cast<std::size_t>(Field::Interceptions)]);
 }
 
-TEST(Calculate, RatingDoesNotDependOnTheSeparator)
-{
-    EXPECT_EQ(calculate({"20", "14", "210", "2", "2"}, Formula::Professional, ",").rating.view(), "97,9");
-    EXPECT_EQ(calculate({"20", "20", "400", "5", "0"}, Formula::Professional, ",").rating.view(), "158,3");
-    // Totals may be typed with either point.
-    EXPECT_EQ(calculate({"20", "14", "209,6", "2", "2"}, Formula::Professional, ",").rating.view(), "97,9");
-}
-
 struct BoundaryRow {
     const char* name;
     PasserStats stats;

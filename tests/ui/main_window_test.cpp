@@ -5,19 +5,12 @@
 #include "ui/main/main_window.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-const char* const kEntryFields[] = {"txtCompletions", "txtAttempts", "txtYards", "txtTouchdowns", "txtInterceptions"};
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -30,7 +23,6 @@ class MainWindowTest : public QObject {
     void opensAsDesigned();
     void typedCharactersAreFiltered_data();
     void typedCharactersAreFiltered();
-    void clipboardKeysDoNothing();
     void composedTextIsFilteredToo();
     void enterPressesFocusedButton();
     void menusAndShortcutsAreTheDescribedOnesAndReachTheirServices();
@@ -117,21 +109,6 @@ void MainWindowTest::typedCharactersAreFiltered()
     QCOMPARE(entry->text(), expected);
     QTest::keyClick(entry, Qt::Key_Backspace);
     QCOMPARE(entry->text(), expected.chopped(1));
-}
-
-void MainWindowTest::clipboardKeysDoNothing()
-{
-    QApplication::clipboard()->setText(QStringLiteral("999"));
-    for (const char* name : kEntryFields) {
-        QLineEdit* entry = field(name);
-        entry->setFocus();
-        QTest::keyClicks(entry, "12");
-        for (const Qt::Key key : {Qt::Key_V, Qt::Key_A, Qt::Key_X, Qt::Key_Z, Qt::Key_C}) {
-            QTest::keyClick(entry, key, Qt::ControlModifier);
-        }
-        QCOMPARE(entry->text(), QStringLiteral("12"));
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("999"));
-    }
 }
 
 void MainWindowTest::composedTextIsFilteredToo()
