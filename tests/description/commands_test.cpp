@@ -12,7 +12,6 @@
 namespace {
 
 using description::Command;
-using rows::operator<<;
 
 // A window, the help viewer and the shell in one, writing down what each was asked.
 class Recorder final : public description::CommandView, public platform::HtmlHelp, public platform::Shell {

@@ -10,8 +10,6 @@
 
 namespace {
 
-using rows::operator<<;
-
 using engine::leadingNumber;
 using engine::numberText;
 

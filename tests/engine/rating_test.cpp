@@ -9,8 +9,6 @@
 
 namespace {
 
-using rows::operator<<;
-
 using namespace engine; // NOLINT(google-build-using-namespace): the engine is what is tested
 
 // Texts in the window's order of reading: attempts, completions, yards, touchdowns,

@@ -11,8 +11,6 @@
 
 namespace {
 
-using rows::operator<<;
-
 using engine::RoundAdv;
 using engine::RoundError;
 

@@ -9,8 +9,6 @@
 
 namespace {
 
-using rows::operator<<;
-
 using engine::parseTotal;
 using engine::TotalError;
 
