@@ -28,22 +28,16 @@ class FixedClock final : public description::Clock {
     int year;
 };
 
-struct HelpCall {
-    platform::WindowHandle owner;
-    std::string file;
-    unsigned command;
-    std::string data;
-};
-
+// Records the command of each call.
 class RecordingHtmlHelp final : public platform::HtmlHelp {
   public:
-    void HtmlHelpA(platform::WindowHandle owner, const std::string& file, unsigned command,
-                   const std::string& data) override
+    void HtmlHelpA(platform::WindowHandle /*owner*/, const std::string& /*file*/, unsigned command,
+                   const std::string& /*data*/) override
     {
-        calls.append({owner, file, command, data});
+        commands.append(command);
     }
 
-    QList<HelpCall> calls;
+    QList<unsigned> commands;
 };
 
 // Records the address of each default-action call; any other kind of call is refused.

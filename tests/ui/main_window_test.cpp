@@ -175,9 +175,7 @@ void MainWindowTest::menusAndShortcutsAreTheDescribedOnesAndReachTheirServices()
     }
     QTest::mouseClick(find("btnExit"), Qt::LeftButton);
     m_window->close();
-    QCOMPARE(help.calls.size(), 2);
-    QCOMPARE(help.calls[0].command, platform::kDisplayToc);
-    QCOMPARE(help.calls[1].command, platform::kDisplayIndex);
+    QCOMPARE(help.commands, (QList<unsigned>{platform::kDisplayToc, platform::kDisplayIndex}));
     QCOMPARE(m_exits, 3);
     QCOMPARE(shell.files, QStringList{QString::fromLatin1(product::kHomePage)});
     QCOMPARE(abouts, 1);
