@@ -86,7 +86,7 @@ product=$(grep -o -E '\{[0-9A-F-]{36}\}' <<<"$entry" | head -n 1)
 cmp -s resources/passer-rating.ico "$WINEPREFIX/drive_c/windows/Installer/$product/ProgramIcon" ||
     fail "the installed program has not its icon"
 PASSER_RATING_EXE="$installed\\passer-rating.exe" wine "$build/tests/win32/win32_driver_test.exe" --gtest_brief=1 \
-    --gtest_filter='Program.ATypedCalculationWithEnterThenEsc:Program.F1AndHelpIndexOpenTheHelpViewerOnTheirTab'
+    --gtest_filter='Calculator.ATypedCalculationWithEnterThenEsc:Calculator.F1AndHelpIndexOpenTheHelpViewerOnTheirTab'
 
 wine msiexec /x "$(winepath -w "$msi")" /qn || fail "the silent removal failed"
 diff <(echo "$before") <(files) || fail "the removal left files behind, or took some"

@@ -32,7 +32,7 @@ def has(accessible, state):
     return accessible is not None and accessible.getState().contains(state)
 
 
-def test_contents_and_index_share_one_viewer(desktop, start):
+def test_contents_and_index_share_one_viewer_whose_index_finds_a_typed_keyword(desktop, start):
     program = start()
     program.calculator()
     desktop.key("F1")
@@ -47,6 +47,12 @@ def test_contents_and_index_share_one_viewer(desktop, start):
     assert desktop.windows(f"^{HELP_TITLE}") == [window]
     entries = [item.name for item in program.find("list", root=tree)]
     assert len(entries) > 20 and entries == sorted(entries, key=str.casefold)
+    # A keyword typed picks its entry; Enter shows the entry's topic.
+    wait_for(desktop.focused_title, until=lambda title: title.startswith(HELP_TITLE), what="the viewer in front")
+    desktop.type("roun")
+    desktop.key("Return")
+    wait_for(desktop.focused_title, until=lambda title: title == f"{HELP_TITLE} - The professional formula",
+             what="the topic of the keyword rounding")
 
 
 def damaged(path):

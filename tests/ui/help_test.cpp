@@ -8,12 +8,8 @@
 #include "platform/shell.h"
 #include "platform/shell_unix.h"
 
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTreeWidget>
 
 #include <variant>
 
@@ -27,7 +23,6 @@ class HelpTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void viewerFindsAKeywordAsItIsTyped();
     void viewerFollowsLinksAndShowsPictures();
     void archiveRefusesOversizedObjects();
     void linksStayInsideTheFile_data();
@@ -38,19 +33,6 @@ class HelpTest : public QObject {
     void shellTellsUserWhenNothingOpensTheAddress_data();
     void shellTellsUserWhenNothingOpensTheAddress();
 };
-
-void HelpTest::viewerFindsAKeywordAsItIsTyped()
-{
-    // The index's order and the marked topic are proven on a real desktop; typing is here.
-    RecordingShell shell;
-    help::HelpViewer viewer(shell);
-    viewer.showIndex(kHelpFile, QString());
-    auto* search = viewer.findChild<QLineEdit*>("helpSearch");
-    QTest::keyClicks(search, "roun");
-    QCOMPARE(viewer.findChild<QListWidget*>("helpIndex")->currentItem()->text(), QStringLiteral("rounding"));
-    QTest::keyClick(search, Qt::Key_Return);
-    QCOMPARE(viewer.currentTopic(), QStringLiteral("/Professional.htm"));
-}
 
 void HelpTest::viewerFollowsLinksAndShowsPictures()
 {

@@ -165,6 +165,7 @@ class Program : public testing::Test {
         }
         return m_calculator;
     }
+    [[nodiscard]] HWND window() const { return m_calculator; }
     [[nodiscard]] HWND control(std::size_t index) const { return ::GetDlgItem(m_calculator, win32::controlId(index)); }
     [[nodiscard]] bool shows(std::size_t index, const std::string& expected) const
     {
@@ -201,6 +202,16 @@ class Program : public testing::Test {
     HWND m_calculator = nullptr;
 };
 
+// Each test starts once the calculator is in front.
+class Calculator : public Program {
+  protected:
+    void SetUp() override
+    {
+        Program::SetUp();
+        ASSERT_NE(calculator(), nullptr);
+    }
+};
+
 TEST_F(Program, SplashHandsOverToTheCalculatorAfterTwoSeconds)
 {
     const HWND splash = visibleWindow(win32::kSplashClass);
@@ -220,9 +231,8 @@ TEST_F(Program, ACharacterKeyOnTheSplashEndsTheProgram)
     EXPECT_TRUE(ended());
 }
 
-TEST_F(Program, ATypedCalculationWithEnterThenEsc)
+TEST_F(Calculator, ATypedCalculationWithEnterThenEsc)
 {
-    ASSERT_NE(calculator(), nullptr);
     typeLine({"21", "34", "285", "2", "1"});
     press({VK_RETURN});
     EXPECT_TRUE(shows(description::kTxtPasserRating, "95.8"));
@@ -237,9 +247,8 @@ TEST_F(Program, ATypedCalculationWithEnterThenEsc)
     }
 }
 
-TEST_F(Program, TabAndShiftTabWalkTheTabOrder)
+TEST_F(Calculator, TabAndShiftTabWalkTheTabOrder)
 {
-    ASSERT_NE(calculator(), nullptr);
     using namespace description;
     const std::array order{kTxtCompletions,  kTxtAttempts, kTxtYards, kTxtTouchdowns, kTxtInterceptions, kBtnCalculate,
                            kTxtPasserRating, kBtnReset,    kBtnExit,  kOptNFL,        kTxtCompletions};
@@ -254,9 +263,8 @@ TEST_F(Program, TabAndShiftTabWalkTheTabOrder)
     }
 }
 
-TEST_F(Program, EveryLabelAndOptionAccessKeyMovesTheFocus)
+TEST_F(Calculator, EveryLabelAndOptionAccessKeyMovesTheFocus)
 {
-    ASSERT_NE(calculator(), nullptr);
     using namespace description;
     const struct {
         WORD key;
@@ -272,9 +280,8 @@ TEST_F(Program, EveryLabelAndOptionAccessKeyMovesTheFocus)
     EXPECT_EQ(::SendMessageW(control(kOptNFL), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
-TEST_F(Program, AFieldSelectsItsWholeTextWhenAnAccessKeyOrAClickBringsTheFocus)
+TEST_F(Calculator, AFieldSelectsItsWholeTextWhenAnAccessKeyOrAClickBringsTheFocus)
 {
-    ASSERT_NE(calculator(), nullptr);
     press({VK_MENU, 'Y'});
     typeKeys("285");
     press({VK_MENU, 'T'});
@@ -287,9 +294,8 @@ TEST_F(Program, AFieldSelectsItsWholeTextWhenAnAccessKeyOrAClickBringsTheFocus)
     EXPECT_TRUE(shows(description::kTxtTouchdowns, "3"));
 }
 
-TEST_F(Program, TypedCharactersPassTheFieldsFilter)
+TEST_F(Calculator, TypedCharactersPassTheFieldsFilter)
 {
-    ASSERT_NE(calculator(), nullptr);
     press({VK_MENU, 'P'});
     typeKeys("1a2b-3.");
     press({VK_MENU, 'Y'});
@@ -318,7 +324,7 @@ TEST_F(Program, TypedCharactersPassTheFieldsFilter)
 
 // With the focus in `field`, `interrupt` takes the activation away and gives it back;
 // the next digit typed lands in that field.
-class FocusKept : public Program {
+class FocusKept : public Calculator {
   protected:
     void keptThrough(std::size_t field, const std::function<void()>& interrupt)
     {
@@ -333,8 +339,6 @@ class FocusKept : public Program {
 
 TEST_F(FocusKept, AfterAMessageBoxClosedByEnterThatKeptTheRating)
 {
-    const HWND window = calculator();
-    ASSERT_NE(window, nullptr);
     typeLine({"21", "34", "285", "1", "2"});
     press({VK_RETURN});
     ASSERT_TRUE(shows(description::kTxtPasserRating, "73.8"));
@@ -346,7 +350,7 @@ TEST_F(FocusKept, AfterAMessageBoxClosedByEnterThatKeptTheRating)
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(text(::GetDlgItem(box, 0xFFFF)), "Completions cannot exceed Attempts.");
         EXPECT_EQ(::GetDlgItem(box, IDCANCEL), nullptr); // OK only
-        EXPECT_EQ(::IsWindowEnabled(window), FALSE);
+        EXPECT_EQ(::IsWindowEnabled(window()), FALSE);
         press({VK_RETURN});
         EXPECT_TRUE(gone(box));
     });
@@ -355,15 +359,13 @@ TEST_F(FocusKept, AfterAMessageBoxClosedByEnterThatKeptTheRating)
 
 TEST_F(FocusKept, AfterAboutClosedByEscAndByEnter)
 {
-    const HWND window = calculator();
-    ASSERT_NE(window, nullptr);
     for (const WORD closing : {WORD{VK_ESCAPE}, WORD{VK_RETURN}}) {
         keptThrough(closing == VK_ESCAPE ? description::kTxtYards : description::kTxtAttempts, [&] {
             choose('H', 'A');
             const HWND about = visibleWindow(win32::kAboutClass, platform::toWide(description::aboutCaption()).c_str());
             ASSERT_NE(about, nullptr);
-            EXPECT_EQ(::GetWindow(about, GW_OWNER), window);
-            EXPECT_EQ(::IsWindowEnabled(window), FALSE);
+            EXPECT_EQ(::GetWindow(about, GW_OWNER), window());
+            EXPECT_EQ(::IsWindowEnabled(window()), FALSE);
             press({closing});
             EXPECT_TRUE(gone(about));
         });
@@ -372,14 +374,12 @@ TEST_F(FocusKept, AfterAboutClosedByEscAndByEnter)
 
 TEST_F(FocusKept, AfterAnotherWindowHadTheFocus)
 {
-    const HWND window = calculator();
-    ASSERT_NE(window, nullptr);
     keptThrough(description::kTxtInterceptions, [&] {
         const HWND other = ::CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
                                              nullptr, nullptr, nullptr, nullptr);
         EXPECT_TRUE(foreground(other));
         ::DestroyWindow(other);
-        EXPECT_TRUE(foreground(window));
+        EXPECT_TRUE(foreground(window()));
     });
 }
 
@@ -399,24 +399,21 @@ int helpTab()
     return tabs != nullptr ? static_cast<int>(::SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
 }
 
-TEST_F(Program, F1AndHelpIndexOpenTheHelpViewerOnTheirTab)
+TEST_F(Calculator, F1AndHelpIndexOpenTheHelpViewerOnTheirTab)
 {
-    const HWND window = calculator();
-    ASSERT_NE(window, nullptr);
     // Wine's viewer loses its tab when a second command reuses it, so each command gets a
     // viewer of its own here.
     choose('H', 'I');
     EXPECT_TRUE(eventually([] { return helpTab() == 1; })) << helpTab();
     ::PostMessageW(::FindWindowW(L"HH Parent", nullptr), WM_CLOSE, 0, 0);
     ASSERT_TRUE(eventually([] { return ::FindWindowW(L"HH Parent", nullptr) == nullptr; }));
-    ASSERT_TRUE(foreground(window));
+    ASSERT_TRUE(foreground(window()));
     press({VK_F1});
     EXPECT_TRUE(eventually([] { return helpTab() == 0; })) << helpTab();
 }
 
-TEST_F(Program, TheHomePageGoesToTheBrowser)
+TEST_F(Calculator, TheHomePageGoesToTheBrowser)
 {
-    ASSERT_NE(calculator(), nullptr);
     choose('H', 'W');
     // The stand-in browser writes down the address it was given.
     std::string received;
@@ -430,11 +427,10 @@ TEST_F(Program, TheHomePageGoesToTheBrowser)
 }
 
 // F3, Alt+F4 (the close box) and File, Exit.
-class EndsTheProgram : public Program, public testing::WithParamInterface<std::function<void()>> {};
+class EndsTheProgram : public Calculator, public testing::WithParamInterface<std::function<void()>> {};
 
 TEST_P(EndsTheProgram, AtOnce)
 {
-    ASSERT_NE(calculator(), nullptr);
     GetParam()();
     EXPECT_TRUE(ended());
 }
