@@ -172,10 +172,12 @@ def test_about_opens_and_closes_with_enter_and_esc(desktop, start):
         assert not desktop.windows(f"^About {TITLE}$")
 
 
-@pytest.mark.parametrize("keys", ["F3", "alt+F4"])
+@pytest.mark.parametrize("keys", ["F3", "alt+F4", "Tab " * 8 + "Return"], ids=["F3", "alt+F4", "Enter on Exit"])
 def test_exit_keys_end_the_program_at_once(desktop, start, keys):
+    """Enter on the focused Exit button is the button's: Calculate would refuse the
+    totals with a message."""
     program = start()
     program.calculator()
     desktop.type("250")
-    desktop.key(keys)
+    desktop.key(*keys.split())
     assert program.ended()

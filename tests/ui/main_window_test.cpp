@@ -24,7 +24,6 @@ class MainWindowTest : public QObject {
     void typedCharactersAreFiltered_data();
     void typedCharactersAreFiltered();
     void composedTextIsFilteredToo();
-    void enterPressesFocusedButton();
     void menusAndShortcutsAreTheDescribedOnesAndReachTheirServices();
     void tabOrder();
     void accessKeys();
@@ -122,21 +121,6 @@ void MainWindowTest::composedTextIsFilteredToo()
         QCoreApplication::sendEvent(attempts, &event);
     }
     QCOMPARE(attempts->text(), QStringLiteral("12"));
-}
-
-void MainWindowTest::enterPressesFocusedButton()
-{
-    enterLine({"20", "14", "210", "2", "2"});
-    QWidget* reset = find("btnReset");
-    reset->setFocus();
-    QTest::keyClick(reset, Qt::Key_Return);
-    QVERIFY(field("txtAttempts")->text().isEmpty());
-    QVERIFY(m_messages.messages.isEmpty()); // Calculate did not run on the empty fields
-
-    QWidget* exit = find("btnExit");
-    exit->setFocus();
-    QTest::keyClick(exit, Qt::Key_Enter);
-    QCOMPARE(m_exits, 1);
 }
 
 void MainWindowTest::menusAndShortcutsAreTheDescribedOnesAndReachTheirServices()
