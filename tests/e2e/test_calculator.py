@@ -136,6 +136,21 @@ def test_clipboard_keys_do_nothing_in_a_field_and_esc_clears_every_field(desktop
              what="empty fields")
 
 
+def test_typed_characters_pass_the_fields_filter(desktop, start):
+    """A count takes digits, the yards digits, "-" and "."; no field limits its length;
+    Backspace takes the last character typed."""
+    program = start()
+    program.calculator()
+    rows = [("alt+p", "1a2b-3.+, 4", "Pass Attempts", "123"),
+            ("alt+y", "1.2-x3 +,--", "Passing Yards", "1.2-3-"),
+            ("alt+i", "0001234567890123", "Interceptions", "000123456789012")]
+    for access_key, typed, name, kept in rows:
+        desktop.key(access_key)
+        desktop.type(typed)
+        desktop.key("BackSpace")
+        wait_for(lambda: program.text(name), until=lambda text: text == kept, what=f"{name} to read {kept}")
+
+
 def test_a_click_selects_the_whole_field_and_a_drag_then_selects_part(desktop, start):
     program = start()
     program.calculator()

@@ -21,8 +21,6 @@ class MainWindowTest : public QObject {
     void cleanup() { m_window.reset(); }
 
     void opensAsDesigned();
-    void typedCharactersAreFiltered_data();
-    void typedCharactersAreFiltered();
     void composedTextIsFilteredToo();
     void menusAndShortcutsAreTheDescribedOnesAndReachTheirServices();
     void tabOrder();
@@ -79,35 +77,6 @@ void MainWindowTest::opensAsDesigned()
     QCOMPARE(m_window->font().pointSizeF(), 8.25);
     const QPalette palette = field("txtPasserRating")->palette();
     QCOMPARE(palette.color(QPalette::Base), palette.color(QPalette::Button));
-}
-
-void MainWindowTest::typedCharactersAreFiltered_data()
-{
-    QTest::addColumn<QString>("fieldName");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected");
-    // clang-format off
-    QTest::newRow("letters dropped") << "txtAttempts" << "1a2b3" << "123";
-    QTest::newRow("minus in a count") << "txtAttempts" << "-7" << "7";
-    QTest::newRow("minus in yards") << "txtYards" << "-7" << "-7";
-    QTest::newRow("point in a count") << "txtTouchdowns" << "3.5" << "35";
-    QTest::newRow("anything of - and . in yards") << "txtYards" << "1.2.3--" << "1.2.3--";
-    QTest::newRow("space plus comma") << "txtYards" << "1 +,2" << "12";
-    QTest::newRow("leading zeros, no limit") << "txtInterceptions" << "000123456789012" << "000123456789012";
-    // clang-format on
-}
-
-void MainWindowTest::typedCharactersAreFiltered()
-{
-    QFETCH(QString, fieldName);
-    QFETCH(QString, typed);
-    QFETCH(QString, expected);
-    QLineEdit* entry = field(qPrintable(fieldName));
-    entry->setFocus();
-    QTest::keyClicks(entry, typed);
-    QCOMPARE(entry->text(), expected);
-    QTest::keyClick(entry, Qt::Key_Backspace);
-    QCOMPARE(entry->text(), expected.chopped(1));
 }
 
 void MainWindowTest::composedTextIsFilteredToo()
