@@ -122,24 +122,16 @@ void StartupTest::aboutIsModalAndOwnedByTheCalculator()
     ui::MainWindow calculator(messages, std::move(commands));
     calculator.show();
     QVERIFY(QTest::qWaitForWindowActive(&calculator));
-    auto* attempts = calculator.findChild<QWidget*>("txtAttempts");
 
     bool checked = false;
     const ModalDriver driver([&](QWidget* modal) {
-        // Its title, and Enter and Esc closing it, are met by the desktop suite.
+        // Its title, and Enter and Esc closing it, are met by the desktop suite; that a
+        // modal window blocks its owner's input is the toolkit's.
         QCOMPARE(modal->objectName(), QStringLiteral("frmAbout"));
         QCOMPARE(modal->parentWidget(), &calculator);
         QVERIFY(modal->isModal());
         QVERIFY(!modal->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QCOMPARE(labelText(modal, "lblVersion"), QStringLiteral("Version 1.0"));
-        // The calculator takes no input meanwhile. The events go through its window, as
-        // the user's would, so the modal block applies.
-        const QWidget* calculate = calculator.findChild<QWidget*>("btnCalculate");
-        QTest::mouseClick(calculator.windowHandle(), Qt::LeftButton, {},
-                          calculate->mapTo(&calculator, calculate->rect().center()));
-        QTest::keyClick(calculator.windowHandle(), Qt::Key_P, Qt::AltModifier);
-        QVERIFY(messages.messages.isEmpty());
-        QVERIFY(!attempts->hasFocus());
         checked = true;
         modal->close();
     });
