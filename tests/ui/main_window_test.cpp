@@ -43,17 +43,12 @@ class MainWindowTest : public QObject {
     void clickCalculate() { QTest::mouseClick(find(("btnCalculate")), Qt::LeftButton); }
 
     RecordingPresenter m_messages;
-    int m_exits = 0;
     std::unique_ptr<ui::MainWindow> m_window;
 };
 
 void MainWindowTest::init()
 {
-    m_messages.messages.clear();
-    m_exits = 0;
-    ui::MainWindowCommands commands;
-    commands.exitProgram = [this] { ++m_exits; };
-    m_window = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
+    m_window = std::make_unique<ui::MainWindow>(m_messages, ui::MainWindowCommands{});
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -98,7 +93,6 @@ void MainWindowTest::menusAndShortcutsAreTheDescribedOnesAndReachTheirServices()
     RecordingShell shell;
     int abouts = 0;
     ui::MainWindowCommands commands;
-    commands.exitProgram = [this] { ++m_exits; };
     commands.showAbout = [&abouts](QWidget* /*owner*/) { ++abouts; };
     commands.platform = {&help, &shell, "Help/help.chm"};
     m_window = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
@@ -112,7 +106,7 @@ void MainWindowTest::menusAndShortcutsAreTheDescribedOnesAndReachTheirServices()
         }
     }
     // The shortcuts as a user presses them, where the focus stays; the other items as
-    // chosen; the Exit button, File, Exit and the close box (Alt+F4) all end the program.
+    // chosen. The ways out end the program on the desktop.
     enterLine({"20", "14", "210", "2", "2"});
     QLineEdit* yards = field("txtYards");
     yards->setFocus();
@@ -122,14 +116,10 @@ void MainWindowTest::menusAndShortcutsAreTheDescribedOnesAndReachTheirServices()
     QVERIFY(rating().isEmpty() && yards->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), yards);
     QTest::keyClick(field("txtYards"), Qt::Key_F1);
-    QTest::keyClick(field("txtYards"), Qt::Key_F3);
     for (const char* name : {"mnuIndex", "mnuMorvalenite", "mnuAbout"}) {
         find<QAction>(name)->trigger();
     }
-    QTest::mouseClick(find("btnExit"), Qt::LeftButton);
-    m_window->close();
     QCOMPARE(help.commands, (QList<unsigned>{platform::kDisplayToc, platform::kDisplayIndex}));
-    QCOMPARE(m_exits, 3);
     QCOMPARE(shell.files, QStringList{QString::fromLatin1(product::kHomePage)});
     QCOMPARE(abouts, 1);
 }
