@@ -67,14 +67,13 @@ const rating = (page, text) => waitFor(page, `the rating ${text}`, () => txtPass
 // Calculate by a click on its button or by keys: 'Alt+a c' is Action, Calculate.
 const calculate = (page, how) => (how === 'click' ? page.click('#btnCalculate') : keys(page, ...how.split(' ')));
 
-// attempts, completions, yards, touchdowns, interceptions; NFL; NCAA; how
+// attempts, completions, yards, touchdowns, interceptions; NFL; NCAA; how. The engine's
+// own rows run on the page's module too; these prove the page's ways to a rating.
 const examples = [
-    ['all four components at their top', [20, 20, 400, 5, 0], '158.3', '350.5', 'Enter'],
     ['a whole number shows no separator', [34, 21, 285, 1, 1], '86', '136', 'Control+l'],
     ['the interception component raised to 0', [20, 14, 210, 2, 2], '97.9', '171.2', 'click'],
     ['touchdowns and interceptions unequal', [26, 18, 240, 3, 1], '120.7', '177.153846153846', 'Alt+a c'],
     ['empty fields read as 0', [10, null, null, null, null], '39.6', '0', 'Enter'],
-    ['negative yards', [2, 1, -99, 0, 1], '16.7', '-465.8', 'Enter'],
 ];
 
 for (const name of browserNames) {
