@@ -33,23 +33,25 @@ TEST_P(WorkedExampleTest, BothFormulas)
     EXPECT_EQ(college.rating.view(), row.college);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, WorkedExampleTest,
-    testing::Values(
-        LineRow{"Perfect", {"20", "20", "400", "5", "0"}, "158.3", "350.5"},
-        LineRow{"WholeNumberRating", {"34", "21", "285", "1", "1"}, "86", "136"},
-        LineRow{"InterceptionRaisedToZero", {"20", "14", "210", "2", "2"}, "97.9", "171.2"},
-        LineRow{"FifteenDigitCollege", {"28", "16", "210", "2", "2"}, "75", "129.428571428571"},
-        LineRow{"AttemptsOnly", {"10", "", "", "", ""}, "39.6", "0"},
-        LineRow{"NegativeYards", {"2", "1", "-99", "0", "1"}, "16.7", "-465.8"},
-        // Full seasons: 16-bit products of completions would refuse these.
-        LineRow{"FullSeason", {"502", "343", "4643", "45", "6"}, "122.5", "173.209561752988"},
-        LineRow{"CompletionsAtSixteenBitLimit", {"400", "331", "3300", "20", "10"}, "107.3", "163.55"},
-        LineRow{"CollegeProductsAbove16Bits", {"32000", "32000", "32767", "32000", "0"}, "118.8", "438.6013375"},
-        LineRow{"FractionalYardsHalfToEven", {"10", "5", "12.5", "0", "0"}, "56.3", "60.08"},
-        // Pasted negative interceptions lift their component above 2.375: it has no cap.
-        LineRow{"InterceptionComponentUncapped", {"10", "5", "50", "0", "-1"}, "106.3", "112"}),
-    RowName{});
+// clang-format off
+const LineRow kLineRows[] = {
+    {"Perfect", {"20", "20", "400", "5", "0"}, "158.3", "350.5"},
+    {"WholeNumberRating", {"34", "21", "285", "1", "1"}, "86", "136"},
+    {"InterceptionRaisedToZero", {"20", "14", "210", "2", "2"}, "97.9", "171.2"},
+    {"FifteenDigitCollege", {"28", "16", "210", "2", "2"}, "75", "129.428571428571"},
+    {"AttemptsOnly", {"10", "", "", "", ""}, "39.6", "0"},
+    {"NegativeYards", {"2", "1", "-99", "0", "1"}, "16.7", "-465.8"},
+    // Full seasons: 16-bit products of completions would refuse these.
+    {"FullSeason", {"502", "343", "4643", "45", "6"}, "122.5", "173.209561752988"},
+    {"CompletionsAtSixteenBitLimit", {"400", "331", "3300", "20", "10"}, "107.3", "163.55"},
+    {"CollegeProductsAbove16Bits", {"32000", "32000", "32767", "32000", "0"}, "118.8", "438.6013375"},
+    {"FractionalYardsHalfToEven", {"10", "5", "12.5", "0", "0"}, "56.3", "60.08"},
+    // Pasted negative interceptions lift their component above 2.375: it has no cap.
+    {"InterceptionComponentUncapped", {"10", "5", "50", "0", "-1"}, "106.3", "112"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rows, WorkedExampleTest, testing::ValuesIn(kLineRows), RowName{});
 
 TEST(ProfessionalComponents, MatchWorkedExample)
 {
@@ -80,33 +82,31 @@ TEST_P(RefusalTest, FirstBrokenRuleEndsWithoutRating)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, RefusalTest,
-    testing::Values(
-        RefusalRow{"AttemptsEmpty", {"", "", "", "", ""}, Refusal::AttemptsZero},
-        RefusalRow{"AttemptsZero", {"0", "5", "", "", ""}, Refusal::AttemptsZero},
-        RefusalRow{"AttemptsDoubleZero", {"00", "", "", "", ""}, Refusal::AttemptsZero},
-        RefusalRow{"AttemptsTooLarge", {"32768", "1", "", "", ""}, Refusal::AttemptsUnreadable},
-        RefusalRow{"AttemptsText", {"abc", "1", "", "", ""}, Refusal::AttemptsUnreadable},
-        RefusalRow{"CompletionsTooLarge", {"10", "99999", "", "", ""}, Refusal::CompletionsUnreadable},
-        RefusalRow{"CompletionsExceedAttempts", {"10", "11", "", "", ""}, Refusal::CompletionsExceedAttempts},
-        RefusalRow{"TouchdownsExceedCompletions", {"10", "5", "", "6", ""}, Refusal::TouchdownsExceedCompletions},
-        RefusalRow{"CompletionsPlusInterceptions",
-                   {"10", "8", "", "", "3"},
-                   Refusal::CompletionsPlusInterceptionsExceedAttempts},
-        RefusalRow{"YardsWithoutCompletions", {"10", "0", "1", "", ""}, Refusal::YardsAboveCompletionsTimes99},
-        RefusalRow{
-            "NegativeYardsWithoutCompletions", {"10", "0", "-1", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
-        RefusalRow{"YardsAbove99PerCompletion", {"10", "1", "100", "", ""}, Refusal::YardsAboveCompletionsTimes99},
-        RefusalRow{
-            "YardsBelowMinus99PerCompletion", {"10", "1", "-100", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
-        RefusalRow{"YardsLoneMinus", {"10", "5", "-", "", ""}, Refusal::YardsError},
-        RefusalRow{"YardsLonePoint", {"10", "5", ".", "", ""}, Refusal::YardsError},
-        RefusalRow{"TouchdownsTooLarge", {"10", "5", "", "40000", ""}, Refusal::YardsError},
-        RefusalRow{"InterceptionsText", {"10", "5", "", "", "x"}, Refusal::YardsError},
-        RefusalRow{"NegativeAttempts", {"-5", "-10", "", "-10", ""}, Refusal::YardsAboveCompletionsTimes99},
-        RefusalRow{"NegativeAttemptsZeroCompletions", {"-5", "", "", "", ""}, Refusal::CompletionsExceedAttempts}),
-    RowName{});
+// clang-format off
+const RefusalRow kRefusalRows[] = {
+    {"AttemptsEmpty", {"", "", "", "", ""}, Refusal::AttemptsZero},
+    {"AttemptsZero", {"0", "5", "", "", ""}, Refusal::AttemptsZero},
+    {"AttemptsDoubleZero", {"00", "", "", "", ""}, Refusal::AttemptsZero},
+    {"AttemptsTooLarge", {"32768", "1", "", "", ""}, Refusal::AttemptsUnreadable},
+    {"AttemptsText", {"abc", "1", "", "", ""}, Refusal::AttemptsUnreadable},
+    {"CompletionsTooLarge", {"10", "99999", "", "", ""}, Refusal::CompletionsUnreadable},
+    {"CompletionsExceedAttempts", {"10", "11", "", "", ""}, Refusal::CompletionsExceedAttempts},
+    {"TouchdownsExceedCompletions", {"10", "5", "", "6", ""}, Refusal::TouchdownsExceedCompletions},
+    {"CompletionsPlusInterceptions", {"10", "8", "", "", "3"}, Refusal::CompletionsPlusInterceptionsExceedAttempts},
+    {"YardsWithoutCompletions", {"10", "0", "1", "", ""}, Refusal::YardsAboveCompletionsTimes99},
+    {"NegativeYardsWithoutCompletions", {"10", "0", "-1", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
+    {"YardsAbove99PerCompletion", {"10", "1", "100", "", ""}, Refusal::YardsAboveCompletionsTimes99},
+    {"YardsBelowMinus99PerCompletion", {"10", "1", "-100", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
+    {"YardsLoneMinus", {"10", "5", "-", "", ""}, Refusal::YardsError},
+    {"YardsLonePoint", {"10", "5", ".", "", ""}, Refusal::YardsError},
+    {"TouchdownsTooLarge", {"10", "5", "", "40000", ""}, Refusal::YardsError},
+    {"InterceptionsText", {"10", "5", "", "", "x"}, Refusal::YardsError},
+    {"NegativeAttempts", {"-5", "-10", "", "-10", ""}, Refusal::YardsAboveCompletionsTimes99},
+    {"NegativeAttemptsZeroCompletions", {"-5", "", "", "", ""}, Refusal::CompletionsExceedAttempts},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rows, RefusalTest, testing::ValuesIn(kRefusalRows), RowName{});
 
 TEST(Calculate, EmptyFieldsReadBeforeAFailureAreReported)
 {
@@ -130,17 +130,20 @@ TEST_P(TestBoundaryTest, EdgeOfEachRule)
     EXPECT_EQ(engine::firstBrokenRule(GetParam().stats).has_value(), GetParam().refused);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TestBoundaryTest,
-                         testing::Values(BoundaryRow{"NinetyNinePerCompletion", {10, 1, 99, 0, 0}, false},
-                                         BoundaryRow{"MinusNinetyNinePerCompletion", {10, 1, -99, 0, 0}, false},
-                                         BoundaryRow{"CompletionsEqualAttempts", {10, 10, 0, 0, 0}, false},
-                                         BoundaryRow{
-                                             "CompletionsPlusInterceptionsEqualAttempts", {10, 8, 0, 0, 2}, false},
-                                         BoundaryRow{"TouchdownsEqualCompletions", {10, 5, 0, 5, 0}, false},
-                                         BoundaryRow{"MaxTotalsSumAbove16Bits", {32767, 32767, 32767, 0, 0}, false},
-                                         BoundaryRow{"SumAbove16BitsRefused", {32767, 32767, 0, 0, 32767}, true},
-                                         BoundaryRow{"MinYards", {32767, 331, -32768, 0, 0}, false}),
-                         RowName{});
+// clang-format off
+const BoundaryRow kBoundaryRows[] = {
+    {"NinetyNinePerCompletion", {10, 1, 99, 0, 0}, false},
+    {"MinusNinetyNinePerCompletion", {10, 1, -99, 0, 0}, false},
+    {"CompletionsEqualAttempts", {10, 10, 0, 0, 0}, false},
+    {"CompletionsPlusInterceptionsEqualAttempts", {10, 8, 0, 0, 2}, false},
+    {"TouchdownsEqualCompletions", {10, 5, 0, 5, 0}, false},
+    {"MaxTotalsSumAbove16Bits", {32767, 32767, 32767, 0, 0}, false},
+    {"SumAbove16BitsRefused", {32767, 32767, 0, 0, 32767}, true},
+    {"MinYards", {32767, 331, -32768, 0, 0}, false},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rows, TestBoundaryTest, testing::ValuesIn(kBoundaryRows), RowName{});
 
 TEST(Messages, AreTheCalculatorsOwnTexts)
 {

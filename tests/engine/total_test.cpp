@@ -35,30 +35,48 @@ TEST_P(ParseTotalTest, ReadsASigned16BitTotal)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ParseTotalTest,
-    testing::Values(
-        TotalRow{"Digits", "343", ".", 343}, TotalRow{"LeadingZeros", "00", ".", 0},
-        TotalRow{"HundredsOfLeadingZeros", "0000000000000000000000000000000000000012", ".", 12},
-        TotalRow{"Negative", "-99", ".", -99}, TotalRow{"Plus", "+7", ".", 7}, TotalRow{"Spaces", "  42\t", ".", 42},
-        TotalRow{"HalfToEvenDown", "12.5", ".", 12}, TotalRow{"HalfToEvenUp", "13.5", ".", 14},
-        TotalRow{"AboveHalfOnTheText", "2.5000001", ".", 3}, TotalRow{"BelowHalf", "2.4999999999999999999", ".", 2},
-        TotalRow{"NegativeHalf", "-12.5", ".", -12}, TotalRow{"NegativeHalfUp", "-13.5", ".", -14},
-        TotalRow{"TrailingPoint", "5.", ".", 5}, TotalRow{"FractionOnly", ".6", ".", 1},
-        TotalRow{"Max", "32767", ".", 32767}, TotalRow{"Min", "-32768", ".", -32768},
-        TotalRow{"MaxPlusFraction", "32767.4", ".", 32767}, TotalRow{"MinHalfToEven", "-32768.5", ".", -32768},
-        TotalRow{"MaxHalfToEvenOverflows", "32767.5", ".", std::nullopt, true},
-        TotalRow{"AboveMax", "32768", ".", std::nullopt, true}, TotalRow{"BelowMin", "-32769", ".", std::nullopt, true},
-        TotalRow{"HundredsOfDigits", "123456789012345678901234567890123456789012345678901234567890", ".", std::nullopt,
-                 true},
-        TotalRow{"UserSeparator", "1,5", ",", 2}, TotalRow{"PointBesideUserSeparator", "2.5", ",", 2},
-        TotalRow{"CommaIsNotAPointHere", "1,5", ".", std::nullopt}, TotalRow{"NoThousandsSeparator", "1,234", ",", 1},
-        TotalRow{"Empty", "", ".", std::nullopt}, TotalRow{"LoneMinus", "-", ".", std::nullopt},
-        TotalRow{"LonePoint", ".", ".", std::nullopt}, TotalRow{"TwoPoints", "1.2.3", ".", std::nullopt},
-        TotalRow{"MinusAfter", "5-", ".", std::nullopt}, TotalRow{"DoubleMinus", "--3", ".", std::nullopt},
-        TotalRow{"Exponent", "1e3", ".", std::nullopt}, TotalRow{"Letters", "abc", ".", std::nullopt},
-        TotalRow{"InnerSpace", "1 2", ".", std::nullopt}, TotalRow{"ArabicIndicDigit", "\xD9\xA5", ".", std::nullopt}),
-    RowName{});
+// clang-format off
+const TotalRow kTotalRows[] = {
+    {"Digits", "343", ".", 343},
+    {"LeadingZeros", "00", ".", 0},
+    {"HundredsOfLeadingZeros", "0000000000000000000000000000000000000012", ".", 12},
+    {"Negative", "-99", ".", -99},
+    {"Plus", "+7", ".", 7},
+    {"Spaces", "  42\t", ".", 42},
+    {"HalfToEvenDown", "12.5", ".", 12},
+    {"HalfToEvenUp", "13.5", ".", 14},
+    {"AboveHalfOnTheText", "2.5000001", ".", 3},
+    {"BelowHalf", "2.4999999999999999999", ".", 2},
+    {"NegativeHalf", "-12.5", ".", -12},
+    {"NegativeHalfUp", "-13.5", ".", -14},
+    {"TrailingPoint", "5.", ".", 5},
+    {"FractionOnly", ".6", ".", 1},
+    {"Max", "32767", ".", 32767},
+    {"Min", "-32768", ".", -32768},
+    {"MaxPlusFraction", "32767.4", ".", 32767},
+    {"MinHalfToEven", "-32768.5", ".", -32768},
+    {"MaxHalfToEvenOverflows", "32767.5", ".", std::nullopt, true},
+    {"AboveMax", "32768", ".", std::nullopt, true},
+    {"BelowMin", "-32769", ".", std::nullopt, true},
+    {"HundredsOfDigits", "123456789012345678901234567890123456789012345678901234567890", ".", std::nullopt, true},
+    {"UserSeparator", "1,5", ",", 2},
+    {"PointBesideUserSeparator", "2.5", ",", 2},
+    {"CommaIsNotAPointHere", "1,5", ".", std::nullopt},
+    {"NoThousandsSeparator", "1,234", ",", 1},
+    {"Empty", "", ".", std::nullopt},
+    {"LoneMinus", "-", ".", std::nullopt},
+    {"LonePoint", ".", ".", std::nullopt},
+    {"TwoPoints", "1.2.3", ".", std::nullopt},
+    {"MinusAfter", "5-", ".", std::nullopt},
+    {"DoubleMinus", "--3", ".", std::nullopt},
+    {"Exponent", "1e3", ".", std::nullopt},
+    {"Letters", "abc", ".", std::nullopt},
+    {"InnerSpace", "1 2", ".", std::nullopt},
+    {"ArabicIndicDigit", "\xD9\xA5", ".", std::nullopt},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Rows, ParseTotalTest, testing::ValuesIn(kTotalRows), RowName{});
 
 TEST(ParseTotal, EmbeddedNulIsNotANumber)
 {
