@@ -92,7 +92,7 @@ void StartupTest::splashHandsOverOnceAfterTwoSeconds()
 {
     Splash splash(2026);
     const QPointer<QTimer> timer = splash.window->findChild<QTimer*>("Timer1");
-    QTest::qWait(1900); // never early, as a coarse timer may be
+    QTest::qWait(1900); // not before its two seconds
     QCOMPARE(splash.handOvers, 0);
     QTRY_COMPARE_WITH_TIMEOUT(splash.handOvers, 1, 10000);
     QVERIFY(splash.shownAtHandOver); // the calculator comes before the splash goes
