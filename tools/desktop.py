@@ -5,6 +5,7 @@ and geometry, the clipboard, and the accessibility tree over AT-SPI."""
 
 import contextlib
 import os
+import re
 import select
 import shutil
 import signal
@@ -137,24 +138,33 @@ class Desktop:
 
     @contextlib.contextmanager
     def active_windows(self):
-        """Follows the active window as the window manager announces it (EWMH), from now
-        on: yields a function that waits for the first announced window for which
-        `predicate` holds, so a window is caught the moment it is activated rather than
-        found by polling afterwards."""
+        """Follows the active window from now on: yields a function that waits for the
+        first active window that holds the keyboard focus and for which `predicate` holds.
+        The window manager's announcements (EWMH) catch a window the moment it is
+        activated; whenever they pause, the active window is read directly, since xprop
+        starts to listen only after it has printed what was active before."""
         spy = subprocess.Popen(["xprop", "-root", "-spy", "_NET_ACTIVE_WINDOW"], env=self.env,
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        if not select.select([spy.stdout], [], [], 30.0)[0]:
+            raise AssertionError("timed out after 30 s waiting for xprop to report the active window")
+        spy.stdout.readline()  # what was active before: a window of an earlier program, or none
 
         def first(predicate, what, timeout=30.0):
             deadline = time.monotonic() + timeout
-            announced = None
-            while select.select([spy.stdout], [], [], max(0.0, deadline - time.monotonic()))[0]:
-                line = spy.stdout.readline()
-                if "#" in line and line.rsplit("#", 1)[1].strip().startswith("0x"):
-                    announced = str(int(line.rsplit("#", 1)[1].split(",")[0], 16))
-                    if predicate(announced):
-                        return announced
+            active = None
+            while time.monotonic() < deadline:
+                announced = select.select([spy.stdout], [], [], 0.1)[0]
+                line = spy.stdout.readline() if announced else ""
+                if not line:
+                    line = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], env=self.env,
+                                          capture_output=True, text=True, check=False).stdout
+                found = re.search(r"# (0x[0-9a-f]+)", line)
+                active = str(int(found.group(1), 16)) if found else None
+                # An id can name an ended program's window and then a new one of the next.
+                if active and active == self.xdotool("getwindowfocus") and predicate(active):
+                    return active
             raise AssertionError(f"timed out after {timeout:g} s waiting for {what} to become "
-                                 f"active; last active: {announced}")
+                                 f"active; last active: {active}")
 
         try:
             yield first
