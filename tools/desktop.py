@@ -93,9 +93,7 @@ class Desktop:
 
     def _manager_ready(self):
         # An EWMH window manager announces itself on the root window.
-        result = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                                capture_output=True, text=True, check=False)
-        return "window id" in result.stdout
+        return "window id" in self.property(None, "_NET_SUPPORTING_WM_CHECK")
 
     def stop(self):
         for process in reversed(self.processes):
@@ -133,7 +131,9 @@ class Desktop:
         return found.split() if found else []
 
     def property(self, window, name):
-        return subprocess.run(["xprop", "-id", window, name], env=self.env, capture_output=True,
+        """A property of the window, or of the root window if `window` is None."""
+        where = ["-id", window] if window else ["-root"]
+        return subprocess.run(["xprop", *where, name], env=self.env, capture_output=True,
                               text=True, check=False).stdout
 
     @contextlib.contextmanager
@@ -142,12 +142,9 @@ class Desktop:
         first active window that holds the keyboard focus and for which `predicate` holds.
         The window manager's announcements (EWMH) catch a window the moment it is
         activated; whenever they pause, the active window is read directly, since xprop
-        starts to listen only after it has printed what was active before."""
+        starts to listen only after it has printed what was active when it started."""
         spy = subprocess.Popen(["xprop", "-root", "-spy", "_NET_ACTIVE_WINDOW"], env=self.env,
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        if not select.select([spy.stdout], [], [], 30.0)[0]:
-            raise AssertionError("timed out after 30 s waiting for xprop to report the active window")
-        spy.stdout.readline()  # what was active before: a window of an earlier program, or none
 
         def first(predicate, what, timeout=30.0):
             deadline = time.monotonic() + timeout
@@ -156,11 +153,11 @@ class Desktop:
                 announced = select.select([spy.stdout], [], [], 0.1)[0]
                 line = spy.stdout.readline() if announced else ""
                 if not line:
-                    line = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], env=self.env,
-                                          capture_output=True, text=True, check=False).stdout
+                    line = self.property(None, "_NET_ACTIVE_WINDOW")
                 found = re.search(r"# (0x[0-9a-f]+)", line)
                 active = str(int(found.group(1), 16)) if found else None
-                # An id can name an ended program's window and then a new one of the next.
+                # An id can name an ended program's window and then a new one of the next,
+                # so only the focus tells that this window is the one a key reaches.
                 if active and active == self.xdotool("getwindowfocus") and predicate(active):
                     return active
             raise AssertionError(f"timed out after {timeout:g} s waiting for {what} to become "
