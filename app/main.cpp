@@ -1,6 +1,6 @@
 #include "app/program.h"
 #include "identity/product.h"
-#include "ui/common/window_font.h"
+#include "ui/qt/common/window_font.h"
 
 #include <QApplication>
 #include <QIcon>

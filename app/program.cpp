@@ -1,8 +1,8 @@
 #include "app/program.h"
 
 #include "identity/product.h"
-#include "ui/startup/about_window.h"
-#include "ui/startup/splash_window.h"
+#include "ui/qt/startup/about_window.h"
+#include "ui/qt/startup/splash_window.h"
 
 #include <QCoreApplication>
 
@@ -30,7 +30,7 @@ void Program::showCalculator()
     ui::MainWindowCommands commands;
     commands.exitProgram = endProgram;
     commands.showAbout = [this](QWidget* owner) { ui::AboutWindow::showModal(m_clock, owner); };
-    commands.platform = {m_htmlHelp.get(), m_shell.get(), platform::helpFilePath()};
+    commands.platform = {m_help.get(), m_browser.get(), platform::helpFilePath()};
     m_calculator = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
     m_calculator->show();
 }

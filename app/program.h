@@ -3,11 +3,11 @@
 // The running program: the services the windows are given, and the calculator window
 // once the splash window has handed over to it.
 
-#include "platform/html_help.h"
-#include "platform/shell.h"
-#include "ui/common/message_presenter.h"
+#include "platform/browser.h"
+#include "platform/help.h"
 #include "ui/description/clock.h"
-#include "ui/main/main_window.h"
+#include "ui/qt/common/message_presenter.h"
+#include "ui/qt/main/main_window.h"
 
 #include <memory>
 
@@ -23,8 +23,9 @@ class Program {
 
     description::SystemClock m_clock;
     ui::MessageBoxPresenter m_messages;
-    std::unique_ptr<platform::Shell> m_shell = platform::createShell();
-    std::unique_ptr<platform::HtmlHelp> m_htmlHelp = platform::createHtmlHelp();
+    std::unique_ptr<platform::Browser> m_browser = platform::createBrowser(
+        [this](const std::string& address) { ui::showNoBrowserMessage(m_calculator.get(), address); });
+    std::unique_ptr<platform::Help> m_help = platform::createHelp();
     std::unique_ptr<ui::MainWindow> m_calculator;
 };
 

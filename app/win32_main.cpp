@@ -3,8 +3,8 @@
 // its dialog manager (Tab, Enter, Esc, access keys) once the splash has handed over.
 
 #include "identity/product.h"
-#include "platform/html_help.h"
-#include "platform/shell.h"
+#include "platform/browser.h"
+#include "platform/help.h"
 #include "ui/description/clock.h"
 #include "ui/win32/about_window.h"
 #include "ui/win32/main_window.h"
@@ -17,8 +17,8 @@
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/)
 {
     const description::SystemClock clock;
-    const auto shell = platform::createShell();
-    const auto htmlHelp = platform::createHtmlHelp();
+    const auto browser = platform::createBrowser({}); // the shell tells the user itself
+    const auto help = platform::createHelp();
     std::unique_ptr<win32::MainWindow> calculator;
 
     const auto endProgram = [] { ::PostQuitMessage(0); };
@@ -28,7 +28,7 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
         win32::MainWindowCommands commands;
         commands.exitProgram = endProgram;
         commands.showAbout = [&clock](HWND owner) { win32::showAbout(clock, owner); };
-        commands.platform = {htmlHelp.get(), shell.get(), platform::helpFilePath()};
+        commands.platform = {help.get(), browser.get(), platform::helpFilePath()};
         calculator = std::make_unique<win32::MainWindow>(std::move(commands));
         calculator->show();
     };

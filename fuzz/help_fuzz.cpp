@@ -2,9 +2,9 @@
 // link in a topic, and a command handed from a second viewer. Nothing may crash, and no
 // link may lead to a path that climbs above the help file's root.
 
-#include "platform/helpviewer/help_command.h"
-#include "platform/helpviewer/sitemap.h"
-#include "platform/helpviewer/topic_link.h"
+#include "helpviewer/help_command.h"
+#include "helpviewer/sitemap.h"
+#include "helpviewer/topic_link.h"
 
 #include <QByteArray>
 #include <QUrl>

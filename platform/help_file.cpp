@@ -1,6 +1,6 @@
 // Where the help file lies, the same on every system.
 
-#include "platform/html_help.h"
+#include "platform/help.h"
 
 #include "identity/product.h"
 

@@ -1,7 +1,6 @@
 #include "../engine/row_name.h"
 #include "identity/product.h"
-#include "platform/html_help.h"
-#include "platform/shell.h"
+#include "support/doubles.h"
 #include "ui/description/commands.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +12,8 @@ namespace {
 
 using description::Command;
 
-// A window, the help viewer and the shell in one, writing down what each was asked.
-class Recorder final : public description::CommandView, public platform::HtmlHelp, public platform::Shell {
+// A window writing down what it was asked.
+class Recorder final : public description::CommandView {
   public:
     std::vector<std::string> entries{"20", "14", "210", "2", "2"};
     std::vector<std::string> log;
@@ -33,18 +32,6 @@ class Recorder final : public description::CommandView, public platform::HtmlHel
     void showMessage(std::string_view text) override { log.push_back("message " + std::string(text)); }
     void showAbout() override { log.emplace_back("about"); }
     void endProgram() override { log.emplace_back("end"); }
-    void HtmlHelpA(platform::WindowHandle owner, const std::string& file, unsigned command,
-                   const std::string& data) override
-    {
-        log.push_back((owner == nullptr ? "help " : "owned help ") + file + " " + std::to_string(command) + " '" +
-                      data + "'");
-    }
-    void ShellExecuteA(platform::WindowHandle owner, const char* operation, const std::string& file,
-                       const char* parameters, const char* directory, int showCommand) override
-    {
-        const bool plain = owner == nullptr && operation == nullptr && parameters == nullptr && directory == nullptr;
-        log.push_back((plain ? "open " : "odd open ") + file + " " + std::to_string(showCommand));
-    }
 };
 
 struct CommandRow {
@@ -57,9 +44,10 @@ struct CommandRow {
 const CommandRow kCommandRows[] = {
     {"CalculateWithADotWhereTheLocaleNamesNoSeparator", Command::Calculate, {"rating '97.9'"}},
     {"ResetEntriesInReadingOrderThenRating", Command::Reset, {"entry 0 ''", "entry 1 ''", "entry 2 ''", "entry 3 ''", "entry 4 ''", "rating ''"}},
-    {"ContentsAtWelcome", Command::Contents, {"help Help/h.chm 1 'Welcome.htm'"}},
-    {"IndexWithNoKeyword", Command::Index, {"help Help/h.chm 2 ''"}},
-    {"WebToTheHomePage", Command::Web, {"open " + std::string(product::kHomePage) + " 1"}},
+    {"ContentsAtWelcome", Command::Contents, {"help contents Help/h.chm Welcome.htm"}},
+    {"Index", Command::Index, {"help index Help/h.chm"}},
+    {"WebToTheHomePage", Command::Web, {"open " + std::string(product::kHomePage)}},
+    {"NoneDoesNothing", Command::None, {}},
     {"About", Command::About, {"about"}},
     {"Exit", Command::Exit, {"end"}},
 };
@@ -67,16 +55,29 @@ const CommandRow kCommandRows[] = {
 
 class Commands : public testing::TestWithParam<CommandRow> {};
 
+// What the window, the help and the browser were asked, in that order.
+std::vector<std::string> asked(const Recorder& recorder, const RecordingHelp& help, const RecordingBrowser& browser)
+{
+    std::vector<std::string> all = recorder.log;
+    for (const std::string& call : help.calls) {
+        all.push_back("help " + call);
+    }
+    for (const std::string& address : browser.addresses) {
+        all.push_back("open " + address);
+    }
+    return all;
+}
+
 TEST_P(Commands, ReachWhatTheyAreFor)
 {
     Recorder recorder;
-    description::run(GetParam().command, recorder, {&recorder, &recorder, "Help/h.chm"});
-    EXPECT_EQ(recorder.log, GetParam().log);
+    RecordingHelp help;
+    RecordingBrowser browser;
+    description::run(GetParam().command, recorder, {&help, &browser, "Help/h.chm"});
+    EXPECT_EQ(asked(recorder, help, browser), GetParam().log);
     recorder.log.clear();
     description::run(GetParam().command, recorder, {}); // without the services, help and web do nothing
-    EXPECT_EQ(recorder.log.size(), GetParam().log[0].starts_with("help") || GetParam().log[0].starts_with("open")
-                                       ? 0
-                                       : GetParam().log.size());
+    EXPECT_EQ(recorder.log.size(), help.calls.size() + browser.addresses.size() == 0 ? GetParam().log.size() : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Every, Commands, testing::ValuesIn(kCommandRows), RowName());

@@ -1,12 +1,10 @@
-#include "doubles.h"
+#include "helpviewer/chm_archive.h"
+#include "helpviewer/help_viewer.h"
+#include "helpviewer/sitemap.h"
+#include "helpviewer/topic_link.h"
 #include "identity/product.h"
-#include "platform/helpviewer/chm_archive.h"
-#include "platform/helpviewer/help_viewer.h"
-#include "platform/helpviewer/sitemap.h"
-#include "platform/helpviewer/topic_link.h"
-#include "platform/html_help.h"
-#include "platform/shell.h"
-#include "platform/shell_unix.h"
+#include "platform/browser_unix.h"
+#include "support/doubles.h"
 
 #include <QTest>
 #include <QTextBrowser>
@@ -30,14 +28,14 @@ class HelpTest : public QObject {
 
     void sitemapNestsLists();
 
-    void shellTellsUserWhenNothingOpensTheAddress_data();
-    void shellTellsUserWhenNothingOpensTheAddress();
+    void browserTellsUserWhenNothingOpensTheAddress_data();
+    void browserTellsUserWhenNothingOpensTheAddress();
 };
 
 void HelpTest::viewerFollowsLinksAndShowsPictures()
 {
-    RecordingShell shell;
-    help::HelpViewer viewer(shell);
+    RecordingBrowser web;
+    help::HelpViewer viewer(web);
     viewer.showContents(kHelpFile, QStringLiteral("Welcome.htm"));
     auto* browser = viewer.findChild<QTextBrowser*>("helpTopic");
     const QVariant picture = browser->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chm:/logo.jpg")));
@@ -45,9 +43,9 @@ void HelpTest::viewerFollowsLinksAndShowsPictures()
     viewer.openLink(QUrl(QStringLiteral("Messages.htm")));
     QCOMPARE(viewer.currentTopic(), QStringLiteral("/Messages.htm"));
     QVERIFY(browser->toPlainText().contains("Touchdowns cannot exceed Completions."));
-    QVERIFY(shell.files.isEmpty());
+    QVERIFY(web.addresses.empty());
     viewer.openLink(QUrl(QStringLiteral("https://www.example.com/morvalenite/")));
-    QCOMPARE(shell.files, QStringList{"https://www.example.com/morvalenite/"});
+    QCOMPARE(web.addresses, std::vector<std::string>{"https://www.example.com/morvalenite/"});
     QCOMPARE(viewer.currentTopic(), QStringLiteral("/Messages.htm"));
 }
 
@@ -116,7 +114,7 @@ void HelpTest::sitemapNestsLists()
     QCOMPARE(entries[1].children[0].name, QStringLiteral("Two.A"));
 }
 
-void HelpTest::shellTellsUserWhenNothingOpensTheAddress_data()
+void HelpTest::browserTellsUserWhenNothingOpensTheAddress_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<bool>("told");
@@ -127,14 +125,14 @@ void HelpTest::shellTellsUserWhenNothingOpensTheAddress_data()
     // clang-format on
 }
 
-void HelpTest::shellTellsUserWhenNothingOpensTheAddress()
+void HelpTest::browserTellsUserWhenNothingOpensTheAddress()
 {
     QFETCH(QString, program);
     QFETCH(bool, told);
     QStringList notices;
-    platform::DesktopShell shell(program.toStdString(),
-                                 [&](const std::string& address) { notices << QString::fromStdString(address); });
-    platform::HyperJump(shell, "https://www.example.com/morvalenite/");
+    platform::DesktopBrowser browser(program.toStdString(),
+                                     [&](const std::string& address) { notices << QString::fromStdString(address); });
+    browser.open("https://www.example.com/morvalenite/");
     if (told) {
         QTRY_COMPARE(notices, QStringList{"https://www.example.com/morvalenite/"});
     } else {

@@ -1,8 +1,9 @@
-#include "doubles.h"
 #include "identity/product.h"
-#include "ui/common/window_font.h"
+#include "support/doubles.h"
+#include "support/presenter.h"
 #include "ui/description/main_form.h"
-#include "ui/main/main_window.h"
+#include "ui/qt/common/window_font.h"
+#include "ui/qt/main/main_window.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -89,12 +90,12 @@ void MainWindowTest::composedTextIsFilteredToo()
 
 void MainWindowTest::menusAndShortcutsAreTheDescribedOnesAndReachTheirServices()
 {
-    RecordingHtmlHelp help;
-    RecordingShell shell;
+    RecordingHelp help;
+    RecordingBrowser browser;
     int abouts = 0;
     ui::MainWindowCommands commands;
     commands.showAbout = [&abouts](QWidget* /*owner*/) { ++abouts; };
-    commands.platform = {&help, &shell, "Help/help.chm"};
+    commands.platform = {&help, &browser, "Help/help.chm"};
     m_window = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -119,8 +120,8 @@ void MainWindowTest::menusAndShortcutsAreTheDescribedOnesAndReachTheirServices()
     for (const char* name : {"mnuIndex", "mnuMorvalenite", "mnuAbout"}) {
         find<QAction>(name)->trigger();
     }
-    QCOMPARE(help.commands, (QList<unsigned>{platform::kDisplayToc, platform::kDisplayIndex}));
-    QCOMPARE(shell.files, QStringList{QString::fromLatin1(product::kHomePage)});
+    QCOMPARE(help.calls, (std::vector<std::string>{"contents Help/help.chm Welcome.htm", "index Help/help.chm"}));
+    QCOMPARE(browser.addresses, std::vector<std::string>{product::kHomePage});
     QCOMPARE(abouts, 1);
 }
 

@@ -1,8 +1,9 @@
-#include "doubles.h"
-#include "ui/common/window_font.h"
-#include "ui/main/main_window.h"
-#include "ui/startup/about_window.h"
-#include "ui/startup/splash_window.h"
+#include "support/doubles.h"
+#include "support/presenter.h"
+#include "ui/qt/common/window_font.h"
+#include "ui/qt/main/main_window.h"
+#include "ui/qt/startup/about_window.h"
+#include "ui/qt/startup/splash_window.h"
 
 #include <QApplication>
 #include <QLabel>

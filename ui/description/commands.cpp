@@ -1,8 +1,8 @@
 #include "ui/description/commands.h"
 
 #include "identity/product.h"
-#include "platform/html_help.h"
-#include "platform/shell.h"
+#include "platform/browser.h"
+#include "platform/help.h"
 
 namespace description {
 
@@ -17,6 +17,8 @@ void reset(CalculatorView& view)
 void run(Command command, CommandView& view, const PlatformServices& services)
 {
     switch (command) {
+    case Command::None:
+        return;
     case Command::Exit:
         view.endProgram();
         return;
@@ -26,19 +28,19 @@ void run(Command command, CommandView& view, const PlatformServices& services)
     case Command::Reset:
         reset(view);
         return;
-    case Command::Contents: // the start topic on the Contents tab; nothing is waited for
-        if (services.htmlHelp != nullptr) {
-            services.htmlHelp->HtmlHelpA(nullptr, services.helpFile, platform::kDisplayToc, "Welcome.htm");
+    case Command::Contents: // nothing is waited for
+        if (services.help != nullptr) {
+            services.help->showContents(services.helpFile, kStartTopic);
         }
         return;
-    case Command::Index: // the Index tab, no keyword chosen
-        if (services.htmlHelp != nullptr) {
-            services.htmlHelp->HtmlHelpA(nullptr, services.helpFile, platform::kDisplayIndex, {});
+    case Command::Index:
+        if (services.help != nullptr) {
+            services.help->showIndex(services.helpFile);
         }
         return;
     case Command::Web:
-        if (services.shell != nullptr) {
-            platform::HyperJump(*services.shell, product::kHomePage);
+        if (services.browser != nullptr) {
+            services.browser->open(product::kHomePage);
         }
         return;
     case Command::About:

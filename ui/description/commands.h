@@ -1,10 +1,9 @@
 #pragma once
 
-// The calculator's commands, written once. Each front end maps its buttons, menu items
-// and keys to a Command and runs it here, over its window and the platform's help
-// viewer and shell:
+// The calculator's commands, written once. Each front end runs a button's or a menu
+// item's Command (main_form.h) here, over its window and the platform's help and browser:
 //   Calculate -> the calculate flow          Reset -> reset()
-//   Contents, Index -> HTML Help             Web -> the shell, with the home page
+//   Contents, Index -> the help              Web -> the browser, at the home page
 //   About, Exit -> the window's own modal About window and the program's end
 
 #include "ui/description/calculate_flow.h"
@@ -13,8 +12,8 @@
 #include <string>
 
 namespace platform {
-class HtmlHelp;
-class Shell;
+class Browser;
+class Help;
 } // namespace platform
 
 namespace description {
@@ -26,10 +25,13 @@ class CommandView : public CalculatorView {
     virtual void endProgram() = 0; // at once, asking nothing
 };
 
+// The topic the help opens on.
+inline constexpr char kStartTopic[] = "Welcome.htm";
+
 // The platform's services the commands hand their work to; one left empty does nothing.
 struct PlatformServices {
-    platform::HtmlHelp* htmlHelp = nullptr;
-    platform::Shell* shell = nullptr;
+    platform::Help* help = nullptr;
+    platform::Browser* browser = nullptr;
     std::string helpFile; // where the help file lies
 };
 

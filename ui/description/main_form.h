@@ -1,7 +1,8 @@
 #pragma once
 
 // The calculator window frmPasserRating as designed: its controls in tab order, its menu
-// bar, and which entry field holds which total. Both front ends build from these tables.
+// bar, what each button and menu item does, and which entry field holds which total.
+// Every front end builds from these tables.
 
 #include "engine/rating.h"
 #include "ui/description/twips.h"
@@ -14,18 +15,29 @@ namespace description {
 
 enum class ControlKind { Label, CountEntry, YardsEntry, Result, Button, Option };
 
+// What a button or a menu item does; each front end runs it through run() (commands.h).
+enum class Command { None, Exit, Calculate, Reset, Contents, Index, Web, About };
+
+// Enter presses the window's default button and Esc its cancel button, wherever the
+// focus is, but for a focused button, which takes Enter itself.
+enum class ButtonRole { None, Default, Cancel };
+
 struct Control {
     ControlKind kind;
     const char* name;
     const char* caption; // "&" marks the access key
     TwipsRect rect;
+    Command command = Command::None; // a button's
+    ButtonRole role = ButtonRole::None;
 };
 
 inline constexpr TwipsSize kMainClientSize{5730, 3495};
 inline constexpr double kWindowFontPoints = 8.25;
 inline constexpr char kWindowFontFamily[] = "Comic Sans MS";
+inline constexpr char kSubstituteFontFamily[] = "Comic Neue"; // where the face is missing
 
 // In tab order. A label's access key focuses the control after it.
+// clang-format off
 inline constexpr std::array kMainControls{
     Control{ControlKind::Label, "lblCompletions", "Pass &Completions:", {120, 240, 1455, 255}},
     Control{ControlKind::CountEntry, "txtCompletions", "", {1800, 240, 855, 330}},
@@ -37,14 +49,15 @@ inline constexpr std::array kMainControls{
     Control{ControlKind::CountEntry, "txtTouchdowns", "", {1800, 1680, 855, 330}},
     Control{ControlKind::Label, "lblInterceptions", "&Interceptions:", {120, 2160, 1455, 255}},
     Control{ControlKind::CountEntry, "txtInterceptions", "", {1800, 2160, 855, 330}},
-    Control{ControlKind::Button, "btnCalculate", "Calculate", {360, 2640, 1335, 615}},
+    Control{ControlKind::Button, "btnCalculate", "Calculate", {360, 2640, 1335, 615}, Command::Calculate, ButtonRole::Default},
     Control{ControlKind::Result, "txtPasserRating", "", {4440, 1200, 975, 330}},
     Control{ControlKind::Label, "Label1", "Passer Rating:", {3120, 1200, 1215, 255}},
-    Control{ControlKind::Button, "btnReset", "Reset", {2160, 2640, 1335, 615}},
-    Control{ControlKind::Button, "btnExit", "Exit", {3960, 2640, 1335, 615}},
+    Control{ControlKind::Button, "btnReset", "Reset", {2160, 2640, 1335, 615}, Command::Reset, ButtonRole::Cancel},
+    Control{ControlKind::Button, "btnExit", "Exit", {3960, 2640, 1335, 615}, Command::Exit},
     Control{ControlKind::Option, "optNFL", "NF&L", {3120, 240, 975, 375}},
     Control{ControlKind::Option, "optNCAA", "&NCAA", {4440, 240, 1095, 375}},
 };
+// clang-format on
 
 // Not constexpr: a constant evaluation that reaches it does not compile.
 inline std::size_t noSuchControl()
@@ -92,15 +105,39 @@ constexpr bool acceptsTyped(ControlKind field, char32_t code)
     return field == ControlKind::YardsEntry && (code == '-' || code == '.');
 }
 
-// What a menu item does; the front ends give each its handler.
-enum class Command { Exit, Calculate, Reset, Contents, Index, Web, About };
+// The index of the button with `role`; every window has one of each.
+consteval std::size_t buttonWith(ButtonRole role)
+{
+    for (std::size_t i = 0; i < kMainControls.size(); ++i) {
+        if (kMainControls[i].role == role) {
+            return i;
+        }
+    }
+    return noSuchControl();
+}
 
-enum class Key { None, F1, F3, CtrlL, CtrlT };
+inline constexpr std::size_t kDefaultButton = buttonWith(ButtonRole::Default);
+inline constexpr std::size_t kCancelButton = buttonWith(ButtonRole::Cancel);
+
+// A menu item's key: a function key, or Ctrl with a letter. `text` is how a menu shows it
+// and how Qt reads a key sequence.
+struct Shortcut {
+    const char* text; // empty for none
+    bool ctrl;
+    char letter;     // 'L'; 0 for a function key
+    int functionKey; // 1 for F1; 0 for a letter
+};
+
+inline constexpr Shortcut kNoShortcut{"", false, 0, 0};
+inline constexpr Shortcut kF1{"F1", false, 0, 1};
+inline constexpr Shortcut kF3{"F3", false, 0, 3};
+inline constexpr Shortcut kCtrlL{"Ctrl+L", true, 'L', 0};
+inline constexpr Shortcut kCtrlT{"Ctrl+T", true, 'T', 0};
 
 struct MenuItem {
     const char* name;
     const char* caption;
-    Key shortcut;
+    Shortcut shortcut;
     Command command;
 };
 
@@ -111,16 +148,16 @@ struct Menu {
     std::size_t count;
 };
 
-inline constexpr MenuItem kFileItems[]{{"mnuExit", "E&xit", Key::F3, Command::Exit}};
+inline constexpr MenuItem kFileItems[]{{"mnuExit", "E&xit", kF3, Command::Exit}};
 inline constexpr MenuItem kActionItems[]{
-    {"mnuCalculate", "&Calculate", Key::CtrlL, Command::Calculate},
-    {"mnuReset", "&Reset", Key::CtrlT, Command::Reset},
+    {"mnuCalculate", "&Calculate", kCtrlL, Command::Calculate},
+    {"mnuReset", "&Reset", kCtrlT, Command::Reset},
 };
 inline constexpr MenuItem kHelpItems[]{
-    {"mnuContents", "&Contents", Key::F1, Command::Contents},
-    {"mnuIndex", "&Index", Key::None, Command::Index},
-    {"mnuMorvalenite", "Morvalenite Software on the &Web...", Key::None, Command::Web},
-    {"mnuAbout", "&About...", Key::None, Command::About},
+    {"mnuContents", "&Contents", kF1, Command::Contents},
+    {"mnuIndex", "&Index", kNoShortcut, Command::Index},
+    {"mnuMorvalenite", "Morvalenite Software on the &Web...", kNoShortcut, Command::Web},
+    {"mnuAbout", "&About...", kNoShortcut, Command::About},
 };
 inline constexpr std::array kMenus{
     Menu{"mnuFile", "&File", kFileItems, std::size(kFileItems)},

@@ -37,6 +37,7 @@ inline constexpr std::array kSplashLabels{
 
 inline constexpr TwipsSize kAboutClientSize{7200, 4875};
 inline constexpr TwipsRect kAboutOk{5565, 4080, 1260, 585};  // cmdOK, default and cancel
+inline constexpr char kOkCaption[] = "OK";                   // cmdOK's, and a message's button
 inline constexpr TwipsRect kAboutLogo{120, 120, 3060, 3555}; // Image1
 
 inline constexpr std::array kAboutLabels{

@@ -28,6 +28,11 @@ std::string aboutCaption()
     return std::string("About ") + product::kTitle;
 }
 
+std::string noBrowserMessage(const std::string& address)
+{
+    return "No web browser could be started for this address. You can copy it into a browser yourself:\n\n" + address;
+}
+
 std::string designText(LabelText text)
 {
     switch (text) {

@@ -23,6 +23,9 @@ inline constexpr char kLegalWarning[] =
     "or distribution of this program, or any portion of it, may result in civil and criminal "
     "penalties.";
 
+// What the user is told when no web browser could be started for `address`.
+std::string noBrowserMessage(const std::string& address);
+
 // A label's text as the window is designed: the notice with its single year, and the
 // version fixed at 1.0 (the splash window writes its own when it loads).
 std::string designText(LabelText text);

@@ -19,6 +19,11 @@ struct TwipsSize {
 
 inline constexpr int kTwipsPerInch = 1440;
 
+inline constexpr double kPointsPerInch = 72; // a font's size in points
+
+// The dots an inch of a screen at 100 %: Qt's device-independent pixels and CSS pixels.
+inline constexpr int kLogicalDotsPerInch = 96;
+
 // Pixels for `twips` at `dotsPerInch`, rounded down (at 96 dots an inch, 15 twips each).
 constexpr int pixelsAt(int twips, int dotsPerInch)
 {

@@ -134,12 +134,13 @@ function accessKey(letter) {
     controls.slice(index + 1).find((control) => !control.classList.contains('label'))?.focus();
 }
 
-const shortcuts = new Map([...document.querySelectorAll('[data-shortcut]')]
-    .map((item) => [item.dataset.shortcut, item.dataset.command]));
+// The menu items' shortcuts, found by a key event's name in ARIA's notation.
+const shortcuts = new Map([...document.querySelectorAll('[data-command][aria-keyshortcuts]')]
+    .map((item) => [item.getAttribute('aria-keyshortcuts'), item.dataset.command]));
 
 function keyName(event) {
     const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
-    return (event.ctrlKey ? 'Ctrl+' : '') + key;
+    return (event.ctrlKey ? 'Control+' : '') + key;
 }
 
 function windowKey(event) {

@@ -2,9 +2,11 @@
 
 #include "engine/number_text.h"
 #include "identity/product.h"
+#include "ui/description/commands.h"
 #include "ui/description/main_form.h"
 #include "ui/description/startup_forms.h"
 #include "ui/description/texts.h"
+#include "ui/web/help_site.h"
 
 #include <span>
 #include <string_view>
@@ -14,8 +16,6 @@ namespace {
 
 using description::Command;
 using description::ControlKind;
-
-constexpr int kCssDotsPerInch = 96;
 
 // A JSON writer just big enough for this: objects, arrays, strings, numbers, booleans.
 class Json {
@@ -72,15 +72,15 @@ class Json {
     {
         key(name).open('[');
         for (const int twips : {rect.left, rect.top, rect.width, rect.height}) {
-            number(description::pixelsAt(twips, kCssDotsPerInch));
+            number(description::pixelsAt(twips, description::kLogicalDotsPerInch));
         }
         return close(']');
     }
     Json& size(std::string_view name, description::TwipsSize size)
     {
         key(name).open('[');
-        number(description::pixelsAt(size.width, kCssDotsPerInch));
-        number(description::pixelsAt(size.height, kCssDotsPerInch));
+        number(description::pixelsAt(size.width, description::kLogicalDotsPerInch));
+        number(description::pixelsAt(size.height, description::kLogicalDotsPerInch));
         return close(']');
     }
     [[nodiscard]] std::string text() const { return m_text; }
@@ -115,49 +115,25 @@ std::string_view kindName(ControlKind kind)
     return {};
 }
 
-std::string_view keyName(description::Key key)
+// A shortcut's key as a browser's key events name it: "L", "F1".
+std::string keyName(const description::Shortcut& shortcut)
 {
-    switch (key) {
-    case description::Key::None:
-        return {};
-    case description::Key::F1:
-        return "F1";
-    case description::Key::F3:
-        return "F3";
-    case description::Key::CtrlL:
-        return "Ctrl+L";
-    case description::Key::CtrlT:
-        return "Ctrl+T";
-    }
-    return {};
-}
-
-// The buttons' commands, as the desktop windows' click handlers run them.
-int buttonCommand(std::size_t index)
-{
-    switch (index) {
-    case description::kBtnCalculate:
-        return static_cast<int>(Command::Calculate);
-    case description::kBtnReset:
-        return static_cast<int>(Command::Reset);
-    default:
-        return static_cast<int>(Command::Exit);
-    }
+    return shortcut.functionKey != 0 ? "F" + std::to_string(shortcut.functionKey) : std::string(1, shortcut.letter);
 }
 
 void describeMain(Json& json)
 {
     json.key("main").open('{').size("size", description::kMainClientSize);
     json.field("fontFamily", description::kWindowFontFamily).field("fontPoints", description::kWindowFontPoints);
+    json.field("substituteFontFamily", description::kSubstituteFontFamily);
     json.key("controls").open('[');
     for (std::size_t i = 0; i < description::kMainControls.size(); ++i) {
         const description::Control& control = description::kMainControls[i];
         json.open('{').field("index", static_cast<double>(i)).field("name", control.name);
         json.field("kind", kindName(control.kind)).field("caption", control.caption).rect("rect", control.rect);
-        if (control.kind == ControlKind::Button) {
-            json.field("command", buttonCommand(i));
-        }
-        json.flag("default", i == description::kBtnCalculate).flag("cancel", i == description::kBtnReset);
+        json.field("command", static_cast<int>(control.command));
+        json.flag("default", control.role == description::ButtonRole::Default);
+        json.flag("cancel", control.role == description::ButtonRole::Cancel);
         json.flag("signed", control.kind == ControlKind::YardsEntry); // takes "-" and "." too
         json.close('}');
     }
@@ -170,7 +146,10 @@ void describeMain(Json& json)
         json.open('{').field("name", menu.name).field("caption", menu.caption).key("items").open('[');
         for (const description::MenuItem& item : std::span(menu.items, menu.count)) {
             json.open('{').field("name", item.name).field("caption", item.caption);
-            json.field("shortcut", keyName(item.shortcut)).field("command", static_cast<int>(item.command));
+            json.field("shortcut", item.shortcut.text).field("command", static_cast<int>(item.command));
+            if (*item.shortcut.text != '\0') {
+                json.field("key", keyName(item.shortcut)).flag("ctrl", item.shortcut.ctrl);
+            }
             json.close('}');
         }
         json.close(']').close('}');
@@ -201,7 +180,10 @@ std::string describeWindows()
     Json json;
     json.open('{').field("title", product::kTitle).field("productName", product::kProductName);
     json.field("homePage", product::kHomePage);
-    json.field("exitCommand", static_cast<int>(Command::Exit));
+    json.field("exitCommand", static_cast<int>(Command::Exit)).field("webCommand", static_cast<int>(Command::Web));
+    json.field("okCaption", description::kOkCaption);
+    json.key("help").open('{').field("folder", kHelpFolder).field("start", description::kStartTopic);
+    json.field("index", kHelpIndexPage).close('}');
     describeMain(json);
 
     json.key("splash").open('{').size("size", description::kSplashClientSize);

@@ -6,11 +6,12 @@
 //   typed character --pr_accepts(control, code)--> keep or drop
 // The page itself was written at build time from describe_windows.cpp's JSON (site.mjs).
 
-#include "platform/html_help.h"
+#include "platform/help.h"
 #include "ui/description/clock.h"
 #include "ui/description/commands.h"
 #include "ui/description/main_form.h"
 #include "ui/description/texts.h"
+#include "ui/web/help_site.h"
 
 #include <cstddef>
 #include <string>
@@ -63,14 +64,13 @@ class PageView final : public description::CommandView {
 
 // The help topics are pages of the site, in its help folder; the page opens them in
 // one tab of their own, as the viewer is one window on the desktop.
-class PageHelp final : public platform::HtmlHelp {
+class PageHelp final : public platform::Help {
   public:
-    void HtmlHelpA(platform::WindowHandle /*owner*/, const std::string& folder, unsigned command,
-                   const std::string& topic) override
-    {
-        const std::string address = folder + (command == platform::kDisplayIndex ? "Index.htm" : topic);
-        pageOpenHelp(address.data(), address.size());
-    }
+    void showContents(const std::string& folder, const std::string& topic) override { open(folder + topic); }
+    void showIndex(const std::string& folder) override { open(folder + web::kHelpIndexPage); }
+
+  private:
+    static void open(const std::string& address) { pageOpenHelp(address.data(), address.size()); }
 };
 
 // The year of the user's local date, as the browser knows it (WASI's clock has no
@@ -103,7 +103,7 @@ PAGE_EXPORT(pr_run) void pr_run(int command)
 {
     static PageView view;
     static PageHelp help;
-    const description::PlatformServices services{.htmlHelp = &help, .shell = nullptr, .helpFile = "help/"};
+    const description::PlatformServices services{.help = &help, .browser = nullptr, .helpFile = web::kHelpFolder};
     description::run(static_cast<description::Command>(command), view, services);
 }
 

@@ -56,7 +56,7 @@ function labelMarkup(prefix, labels) {
 function mainMarkup(site, css) {
     const main = site.main;
     css.push(box('#clientArea', [0, 0, ...main.size]));
-    css.push(`.window{font-family:"${main.fontFamily}","Comic Neue",cursive;font-size:${main.fontPoints}pt}`);
+    css.push(`.window{font-family:"${main.fontFamily}","${main.substituteFontFamily}",cursive;font-size:${main.fontPoints}pt}`);
     const controls = [];
     let previousLabel = null;
     for (const control of main.controls) {
@@ -114,14 +114,14 @@ function menuMarkup(site) {
             const shortcut = item.shortcut
                 ? `<span class="shortcut">${item.shortcut}</span>`
                 : '';
-            const keys = item.shortcut ? ` aria-keyshortcuts="${item.shortcut.replace('Ctrl', 'Control')}"` : '';
+            // The page finds an item's shortcut by this, as a screen reader announces it.
+            const keys = item.shortcut ? ` aria-keyshortcuts="${item.ctrl ? 'Control+' : ''}${item.key}"` : '';
             const inner = `<span>${text.html}</span>${shortcut}`;
             const common = `role="menuitem" id="${item.name}" tabindex="-1" data-access="${text.key}"${keys}`;
-            if (item.name === 'mnuMorvalenite') { // the home page: a link, opened by the browser
+            if (item.command === site.webCommand) { // the home page: a link, opened by the browser
                 return `<a ${common} href="${escape(site.homePage)}" target="_blank" rel="noopener noreferrer">${inner}</a>`;
             }
-            return `<button type="button" ${common} data-command="${item.command}"` +
-                `${item.shortcut ? ` data-shortcut="${item.shortcut}"` : ''}>${inner}</button>`;
+            return `<button type="button" ${common} data-command="${item.command}">${inner}</button>`;
         });
         menus.push(`<div class="menu"><button type="button" role="menuitem" id="${menu.name}" tabindex="-1" ` +
             `aria-haspopup="menu" aria-expanded="false" aria-controls="${menu.name}Items" ` +
@@ -176,12 +176,12 @@ ${controls.join('\n')}
 <dialog id="dlgMessage" class="window" role="alertdialog" aria-labelledby="dlgMessageTitle" aria-describedby="dlgMessageText">
 <div class="titlebar" id="dlgMessageTitle">${title}</div>
 <p id="dlgMessageText"></p>
-<button type="button" id="dlgMessageOK" autofocus>OK</button>
+<button type="button" id="dlgMessageOK" autofocus>${escape(site.okCaption)}</button>
 </dialog>
 <dialog id="frmAbout" class="window" aria-labelledby="frmAboutCaption">
 <div class="titlebar" id="frmAboutCaption">${escape(about.caption)}</div>
 <div class="client">
-<button type="button" id="cmdOK" autofocus>OK</button>
+<button type="button" id="cmdOK" autofocus>${escape(site.okCaption)}</button>
 <img id="Image1" src="logo.jpg" width="200" height="233" alt="">
 ${labelMarkup('frmAbout-', about.labels).join('\n')}
 ${lines.join('')}
@@ -216,14 +216,15 @@ const tree = (entries) => entries.length === 0 ? '' :
     `<ul>${entries.map((e) => `<li><a href="${escape(e.local)}">${escape(e.name)}</a>${tree(e.children)}</li>`).join('')}</ul>`;
 
 async function writeHelp(site, out) {
-    const dir = path.join(out, 'help');
+    const help = site.help; // the folder, the start topic, the index page
+    const dir = path.join(out, help.folder);
     await mkdir(dir, { recursive: true });
     const contents = sitemap(await readFile(path.join(helpDir, 'Contents.hhc'), 'latin1'));
     const index = sitemap(await readFile(path.join(helpDir, 'Index.hhk'), 'latin1'))
         .sort((a, b) => a.name.localeCompare(b.name, 'en', { sensitivity: 'base' }));
     const helpTitle = `${escape(site.title)} Help`;
-    const nav = `<nav class="help-nav" aria-label="Contents"><p><a href="Welcome.htm">Contents</a> · ` +
-        `<a href="Index.htm">Index</a></p>${tree(contents)}</nav>`;
+    const nav = `<nav class="help-nav" aria-label="Contents"><p><a href="${help.start}">Contents</a> · ` +
+        `<a href="${help.index}">Index</a></p>${tree(contents)}</nav>`;
     const head = `<meta http-equiv="Content-Security-Policy" content="${policy}">\n` +
         `<meta name="viewport" content="width=device-width, initial-scale=1">\n<link rel="stylesheet" href="help-site.css">`;
     const page = (topic) => topic
@@ -238,12 +239,12 @@ async function writeHelp(site, out) {
         await writeFile(path.join(dir, name), page(await readFile(path.join(helpDir, name), 'utf8')));
     }
     const keywords = index.map((e) => `<li><a href="${escape(e.local)}">${escape(e.name)}</a></li>`).join('\n');
-    await writeFile(path.join(dir, 'Index.htm'), page(`<html>\n<head>\n<meta charset="utf-8">\n` +
+    await writeFile(path.join(dir, help.index), page(`<html>\n<head>\n<meta charset="utf-8">\n` +
         `<link rel="stylesheet" type="text/css" href="help.css">\n<title>Index</title>\n</head>\n<body>\n` +
         `<h1>Index</h1>\n<ul class="keywords">\n${keywords}\n</ul>\n</body>\n</html>\n`));
     await copyFile(path.join(helpDir, 'help.css'), path.join(dir, 'help.css'));
     await copyFile(path.join(webDir, 'help-site.css'), path.join(dir, 'help-site.css'));
-    return [...topics, 'Index.htm', 'help.css', 'help-site.css'].map((name) => `help/${name}`);
+    return [...topics, help.index, 'help.css', 'help-site.css'].map((name) => `${help.folder}${name}`);
 }
 
 async function main() {

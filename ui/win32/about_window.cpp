@@ -45,25 +45,14 @@ LRESULT CALLBACK aboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 
 void showAbout(const description::Clock& clock, HWND owner)
 {
-    static const ATOM registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = aboutProcedure;
-        windowClass.hInstance = ::GetModuleHandleW(nullptr);
-        windowClass.hIcon = ::LoadIconW(windowClass.hInstance, L"APPICON");
-        windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kAboutClass;
-        return ::RegisterClassExW(&windowClass);
-    }();
-    (void)registered;
+    registerWindowClass(kAboutClass, aboutProcedure, true);
 
     const HWND about =
         createCentredWindow(WS_EX_DLGMODALFRAME, kAboutClass, description::aboutCaption(),
                             WS_POPUP | WS_CAPTION | WS_SYSMENU, description::kAboutClientSize, owner, nullptr);
     // First in tab order, so it holds the focus when the window opens.
-    const HWND ok =
-        createChild(L"BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, description::kAboutOk, about, kIdOk, windowFont());
+    const HWND ok = createChild(L"BUTTON", description::kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON,
+                                description::kAboutOk, about, kIdOk, windowFont());
     addLogo(about, description::kAboutLogo);
     for (const description::Label& row : description::kAboutLabels) {
         const HWND label = addLabel(about, row);

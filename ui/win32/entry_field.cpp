@@ -8,12 +8,13 @@ namespace win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+constexpr DWORD_PTR kYards = 1;      // the yards field, which takes "-" and "." too
 constexpr DWORD_PTR kFocusClick = 2; // the focus came with a mouse press not yet released
 
-bool accepted(WPARAM code, Accepts accepts)
+bool accepted(WPARAM code, DWORD_PTR data)
 {
     const auto kind =
-        accepts == Accepts::Yards ? description::ControlKind::YardsEntry : description::ControlKind::CountEntry;
+        (data & kYards) != 0 ? description::ControlKind::YardsEntry : description::ControlKind::CountEntry;
     return description::acceptsTyped(kind, static_cast<char32_t>(code));
 }
 
@@ -24,10 +25,9 @@ void selectAll(HWND edit)
 
 LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data)
 {
-    const auto accepts = static_cast<Accepts>(data & 1);
     switch (message) {
     case WM_CHAR:
-        if (!accepted(wParam, accepts)) {
+        if (!accepted(wParam, data)) {
             return 0; // dropped: no sound, no change
         }
         break;
@@ -44,7 +44,7 @@ LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM l
     }
     case WM_LBUTTONDOWN:
         if (::GetFocus() != edit) {
-            ::SetWindowSubclass(edit, entryProcedure, kSubclassId, (data & 1) | kFocusClick);
+            ::SetWindowSubclass(edit, entryProcedure, kSubclassId, (data & kYards) | kFocusClick);
             const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
             selectAll(edit);
             return result;
@@ -57,7 +57,7 @@ LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_LBUTTONUP:
         if ((data & kFocusClick) != 0) {
-            ::SetWindowSubclass(edit, entryProcedure, kSubclassId, data & 1);
+            ::SetWindowSubclass(edit, entryProcedure, kSubclassId, data & kYards);
             const LRESULT result = ::DefSubclassProc(edit, message, wParam, lParam);
             selectAll(edit);
             return result;
@@ -74,10 +74,10 @@ LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-void makeEntryField(HWND edit, Accepts accepts)
+void makeEntryField(HWND edit, description::ControlKind kind)
 {
     ::SendMessageW(edit, EM_LIMITTEXT, 0, 0); // no limit: the engine judges the length
-    ::SetWindowSubclass(edit, entryProcedure, kSubclassId, static_cast<DWORD_PTR>(accepts));
+    ::SetWindowSubclass(edit, entryProcedure, kSubclassId, kind == description::ControlKind::YardsEntry ? kYards : 0);
 }
 
 } // namespace win32

@@ -8,12 +8,13 @@
 // window (Tab, an access key, a click) selects the whole text; getting it back when the
 // window is activated again does not.
 
+#include "ui/description/main_form.h"
+
 #include <windows.h>
 
 namespace win32 {
 
-enum class Accepts { Count, Yards };
-
-void makeEntryField(HWND edit, Accepts accepts);
+// `kind` is the field's kind in the window description: a count or the yards.
+void makeEntryField(HWND edit, description::ControlKind kind);
 
 } // namespace win32

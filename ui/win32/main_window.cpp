@@ -8,7 +8,6 @@
 #include "ui/win32/window_ids.h"
 #include "ui/win32/window_parts.h"
 
-#include <optional>
 #include <vector>
 
 namespace win32 {
@@ -40,64 +39,20 @@ ControlClass classOf(ControlKind kind, bool firstOption)
     return {L"STATIC", 0};
 }
 
-// The accelerators' key and modifiers for a designed shortcut.
-bool acceleratorOf(description::Key key, ACCEL& accel)
+// The accelerator of a designed shortcut: a function key, or Ctrl and a letter, whose
+// virtual-key code is the capital letter itself.
+ACCEL acceleratorOf(const description::Shortcut& shortcut, WORD command)
 {
-    switch (key) {
-    case description::Key::None:
-        return false;
-    case description::Key::F1:
-        accel = {FVIRTKEY, VK_F1, 0};
-        return true;
-    case description::Key::F3:
-        accel = {FVIRTKEY, VK_F3, 0};
-        return true;
-    case description::Key::CtrlL:
-        accel = {FVIRTKEY | FCONTROL, 'L', 0};
-        return true;
-    case description::Key::CtrlT:
-        accel = {FVIRTKEY | FCONTROL, 'T', 0};
-        return true;
-    }
-    return false;
-}
-
-const wchar_t* shortcutText(description::Key key)
-{
-    switch (key) {
-    case description::Key::None:
-        return L"";
-    case description::Key::F1:
-        return L"\tF1";
-    case description::Key::F3:
-        return L"\tF3";
-    case description::Key::CtrlL:
-        return L"\tCtrl+L";
-    case description::Key::CtrlT:
-        return L"\tCtrl+T";
-    }
-    return L"";
+    const auto key = shortcut.functionKey != 0 ? static_cast<WORD>(VK_F1 + shortcut.functionKey - 1)
+                                               : static_cast<WORD>(shortcut.letter);
+    return {static_cast<BYTE>(FVIRTKEY | (shortcut.ctrl ? FCONTROL : 0)), key, command};
 }
 
 } // namespace
 
-ATOM MainWindow::registerClass()
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &MainWindow::procedure;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.hIcon = ::LoadIconW(windowClass.hInstance, L"APPICON");
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kMainClass;
-    return ::RegisterClassExW(&windowClass);
-}
-
 MainWindow::MainWindow(MainWindowCommands commands) : m_commands(std::move(commands))
 {
-    static const ATOM registered = registerClass();
-    (void)registered;
+    registerWindowClass(kMainClass, &MainWindow::procedure, true);
     const HMENU menu = createMenus();
     m_window = createCentredWindow(0, kMainClass, product::kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                    description::kMainClientSize, nullptr, menu);
@@ -122,10 +77,10 @@ void MainWindow::createControls()
         m_controls[i] =
             createChild(control.className, row.caption, control.style, row.rect, m_window, controlId(i), windowFont());
         if (row.kind == ControlKind::CountEntry || row.kind == ControlKind::YardsEntry) {
-            makeEntryField(m_controls[i], row.kind == ControlKind::YardsEntry ? Accepts::Yards : Accepts::Count);
+            makeEntryField(m_controls[i], row.kind);
         }
     }
-    ::SendMessageW(m_controls[description::kBtnCalculate], BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    ::SendMessageW(m_controls[description::kDefaultButton], BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     ::SendMessageW(m_controls[description::kOptNFL], BM_SETCHECK, BST_CHECKED, 0);
 }
 
@@ -137,13 +92,13 @@ HMENU MainWindow::createMenus()
         const HMENU popup = ::CreatePopupMenu();
         for (std::size_t i = 0; i < menu.count; ++i) {
             const description::MenuItem& item = menu.items[i];
-            const std::wstring caption = platform::toWide(item.caption) + shortcutText(item.shortcut);
-            ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(commandId(item.command)), caption.c_str());
-            ACCEL accel{};
-            if (acceleratorOf(item.shortcut, accel)) {
-                accel.cmd = static_cast<WORD>(commandId(item.command));
-                accelerators.push_back(accel);
+            std::string caption = item.caption;
+            if (*item.shortcut.text != '\0') {
+                caption += std::string("\t") + item.shortcut.text;
+                accelerators.push_back(acceleratorOf(item.shortcut, static_cast<WORD>(commandId(item.command))));
             }
+            ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(commandId(item.command)),
+                          platform::toWide(caption).c_str());
         }
         ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), platform::toWide(menu.caption).c_str());
     }
@@ -205,20 +160,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void MainWindow::command(int id)
 {
-    using description::Command;
     // Enter and Esc come from the dialog manager as the default and the cancel button's
-    // IDs, the Exit button with its own, the menu items with their commands'.
-    std::optional<Command> found = commandOf(id);
-    if (id == kIdOk) {
-        found = Command::Calculate;
-    } else if (id == kIdCancel) {
-        found = Command::Reset;
-    } else if (id == controlId(description::kBtnExit)) {
-        found = Command::Exit;
-    }
-    if (found) {
-        description::run(*found, *this, m_commands.platform);
-    }
+    // IDs, the other buttons with their own, the menu items with their commands'.
+    description::run(commandOf(id), *this, m_commands.platform);
 }
 
 std::string MainWindow::entryText(engine::Field field) const

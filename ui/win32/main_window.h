@@ -40,7 +40,6 @@ class MainWindow final : private description::CommandView {
     [[nodiscard]] HACCEL accelerators() const { return m_accelerators; }
 
   private:
-    static ATOM registerClass();
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();

@@ -28,17 +28,7 @@ description::TwipsRect inFrame(description::TwipsRect rect)
 SplashWindow::SplashWindow(const description::Clock& clock, SplashCommands commands, int versionMajor, int versionMinor)
     : m_commands(std::move(commands))
 {
-    static const ATOM registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &SplashWindow::procedure;
-        windowClass.hInstance = ::GetModuleHandleW(nullptr);
-        windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kSplashClass;
-        return ::RegisterClassExW(&windowClass);
-    }();
-    (void)registered;
+    registerWindowClass(kSplashClass, &SplashWindow::procedure, false);
     m_window = createCentredWindow(WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME, kSplashClass, {}, WS_POPUP | WS_DLGFRAME,
                                    description::kSplashClientSize, nullptr, nullptr);
     ::SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -5,7 +5,7 @@
 
 #include "ui/description/main_form.h"
 
-#include <optional>
+#include <cstddef>
 
 namespace win32 {
 
@@ -16,15 +16,17 @@ inline constexpr wchar_t kAboutClass[] = L"PasserRatingAbout";
 inline constexpr int kIdOk = 1;     // IDOK: what the dialog manager sends for Enter
 inline constexpr int kIdCancel = 2; // IDCANCEL: for Esc
 
-// The ID of the control at `index` in the calculator's control table: Calculate is the
-// default button and Reset the cancel button, so they carry the dialog manager's IDs.
+// The ID of the control at `index` in the calculator's control table: the default and
+// the cancel button carry the dialog manager's IDs.
 constexpr int controlId(std::size_t index)
 {
-    if (index == description::kBtnCalculate) {
+    switch (description::kMainControls[index].role) {
+    case description::ButtonRole::Default:
         return kIdOk;
-    }
-    if (index == description::kBtnReset) {
+    case description::ButtonRole::Cancel:
         return kIdCancel;
+    case description::ButtonRole::None:
+        break;
     }
     return 100 + static_cast<int>(index);
 }
@@ -34,13 +36,19 @@ constexpr int commandId(description::Command command)
     return 200 + static_cast<int>(command);
 }
 
-// The menu command of an ID, if it is one (Exit is the first command, About the last).
-constexpr std::optional<description::Command> commandOf(int id)
+// The command of a WM_COMMAND ID: a button's, or a menu item's (Exit is the first
+// command, About the last); None for any other.
+constexpr description::Command commandOf(int id)
 {
-    if (id < commandId(description::Command::Exit) || id > commandId(description::Command::About)) {
-        return std::nullopt;
+    for (std::size_t i = 0; i < description::kMainControls.size(); ++i) {
+        if (controlId(i) == id) {
+            return description::kMainControls[i].command;
+        }
     }
-    return static_cast<description::Command>(id - commandId(description::Command::Exit));
+    if (id < commandId(description::Command::Exit) || id > commandId(description::Command::About)) {
+        return description::Command::None;
+    }
+    return static_cast<description::Command>(id - commandId(description::Command::None));
 }
 
 } // namespace win32

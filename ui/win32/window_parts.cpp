@@ -38,7 +38,7 @@ RECT pixels(const description::TwipsRect& rect)
 HFONT windowFont(double points, bool bold)
 {
     static std::map<std::pair<int, bool>, HFONT> fonts; // lives as long as the program
-    const int height = -static_cast<int>(std::lround(points * dotsPerInch() / 72.0));
+    const int height = -static_cast<int>(std::lround(points * dotsPerInch() / description::kPointsPerInch));
     HFONT& font = fonts[{height, bold}];
     if (font == nullptr) {
         font = ::CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
@@ -46,6 +46,22 @@ HFONT windowFont(double points, bool bold)
                              platform::toWide(description::kWindowFontFamily).c_str());
     }
     return font;
+}
+
+void registerWindowClass(const wchar_t* className, WNDPROC procedure, bool icon)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    if (::GetClassInfoExW(windowClass.hInstance, className, &windowClass) != FALSE) {
+        return;
+    }
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hIcon = icon ? ::LoadIconW(windowClass.hInstance, L"APPICON") : nullptr;
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    ::RegisterClassExW(&windowClass);
 }
 
 HWND createCentredWindow(DWORD exStyle, const wchar_t* className, const std::string& title, DWORD style,

@@ -20,6 +20,10 @@ RECT pixels(const description::TwipsRect& rect);
 // The windows' face, "Comic Sans MS", at `points`; created once for each size and kept.
 HFONT windowFont(double points = description::kWindowFontPoints, bool bold = false);
 
+// Registers a window class of the program's, unless it is already: the button face
+// behind it, the arrow cursor, and the program's icon where `icon`.
+void registerWindowClass(const wchar_t* className, WNDPROC procedure, bool icon);
+
 // A window of `className` whose client area is `size`, centred on the screen.
 HWND createCentredWindow(DWORD exStyle, const wchar_t* className, const std::string& title, DWORD style,
                          description::TwipsSize size, HWND owner, HMENU menu);

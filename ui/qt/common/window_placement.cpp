@@ -1,0 +1,17 @@
+#include "ui/qt/common/window_placement.h"
+
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+namespace ui {
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = window->screen()) {
+        window->setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
+    }
+}
+
+} // namespace ui

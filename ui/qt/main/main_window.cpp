@@ -1,0 +1,217 @@
+#include "ui/qt/main/main_window.h"
+
+#include "identity/product.h"
+#include "ui/description/main_form.h"
+#include "ui/description/texts.h"
+#include "ui/qt/common/message_presenter.h"
+#include "ui/qt/common/pixels.h"
+#include "ui/qt/common/window_font.h"
+#include "ui/qt/common/window_placement.h"
+#include "ui/qt/main/entry_field.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <utility>
+
+namespace ui {
+namespace {
+
+using description::ControlKind;
+
+QWidget* createControl(const description::Control& control, QWidget* parent)
+{
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
+    case ControlKind::Label:
+        return new QLabel(caption, parent);
+    case ControlKind::CountEntry:
+    case ControlKind::YardsEntry:
+        return new EntryField(control.kind, parent);
+    case ControlKind::Result: {
+        auto* result = new QLineEdit(parent);
+        result->setReadOnly(true); // selectable and copyable, and still a tab stop
+        QPalette palette = result->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        result->setPalette(palette);
+        return result;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(true); // Enter presses the focused button
+        return button;
+    }
+    case ControlKind::Option:
+        return new QRadioButton(caption, parent);
+    }
+    return nullptr;
+}
+
+// A caption as a screen reader speaks it: no access-key marker, no closing colon.
+QString spokenName(QString caption)
+{
+    caption.remove(QLatin1Char('&'));
+    if (caption.endsWith(QLatin1Char(':'))) {
+        caption.chop(1);
+    }
+    return caption;
+}
+
+} // namespace
+
+MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, QWidget* parent)
+    : QMainWindow(parent), m_messages(messages), m_commands(std::move(commands)),
+      m_decimalSeparator(QLocale().decimalPoint().toStdString())
+{
+    setObjectName("frmPasserRating");
+    setWindowTitle(QString::fromUtf8(product::kTitle));
+    setFont(windowFont());
+
+    auto* clientArea = new QWidget(this);
+    clientArea->setObjectName("clientArea");
+    setCentralWidget(clientArea);
+    createControls(clientArea);
+    createMenus();
+
+    const QSize client = pixels(description::kMainClientSize);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    centreOnScreen(this);
+    m_entries[static_cast<std::size_t>(engine::Field::Completions)]->setFocus();
+}
+
+void MainWindow::createControls(QWidget* clientArea)
+{
+    std::array<QWidget*, description::kMainControls.size()> created{};
+    // A field is named for screen readers after the label before it in the table.
+    QLabel* previousLabel = nullptr;
+    for (std::size_t i = 0; i < created.size(); ++i) {
+        const description::Control& control = description::kMainControls[i];
+        QWidget* widget = createControl(control, clientArea);
+        widget->setObjectName(control.name);
+        widget->setGeometry(pixels(control.rect));
+        const bool field = control.kind == ControlKind::CountEntry || control.kind == ControlKind::YardsEntry;
+        if (field && previousLabel != nullptr) {
+            previousLabel->setBuddy(widget);
+            widget->setAccessibleName(spokenName(previousLabel->text()));
+        } else {
+            widget->setAccessibleName(spokenName(QString::fromUtf8(control.caption)));
+        }
+        previousLabel = control.kind == ControlKind::Label ? static_cast<QLabel*>(widget) : nullptr;
+        created[i] = widget;
+    }
+
+    for (std::size_t field = 0; field < m_entries.size(); ++field) {
+        m_entries[field] = static_cast<EntryField*>(created[description::kEntryControls[field]]);
+    }
+    m_rating = static_cast<QLineEdit*>(created[description::kTxtPasserRating]);
+    // The result field's label stands after it in the tab order.
+    m_rating->setAccessibleName(spokenName(description::kMainControls[description::kLabel1].caption));
+    m_professional = static_cast<QRadioButton*>(created[description::kOptNFL]);
+    m_professional->setChecked(true);
+    m_defaultButton = static_cast<QPushButton*>(created[description::kDefaultButton]);
+    m_defaultButton->setDefault(true);
+    m_cancelButton = static_cast<QPushButton*>(created[description::kCancelButton]);
+
+    for (std::size_t i = 0; i < created.size(); ++i) {
+        if (description::kMainControls[i].kind == ControlKind::Button) {
+            connect(static_cast<QPushButton*>(created[i]), &QPushButton::clicked, this,
+                    [this, command = description::kMainControls[i].command] { run(command); });
+        }
+    }
+}
+
+void MainWindow::createMenus()
+{
+    for (const description::Menu& menu : description::kMenus) {
+        QMenu* popup = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+        popup->setObjectName(menu.name);
+        for (std::size_t i = 0; i < menu.count; ++i) {
+            const description::MenuItem& item = menu.items[i];
+            QAction* action = popup->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(item.name);
+            action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut.text), QKeySequence::PortableText));
+            connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
+        }
+    }
+}
+
+void MainWindow::run(description::Command command)
+{
+    description::run(command, *this, m_commands.platform);
+}
+
+std::string MainWindow::entryText(engine::Field field) const
+{
+    return m_entries[static_cast<std::size_t>(field)]->text().toStdString();
+}
+
+void MainWindow::setEntryText(engine::Field field, std::string_view text)
+{
+    m_entries[static_cast<std::size_t>(field)]->setText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void MainWindow::setRatingText(std::string_view text)
+{
+    m_rating->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    m_rating->setCursorPosition(0); // a long college rating shows its start, not its tail
+}
+
+bool MainWindow::professionalSelected() const
+{
+    return m_professional->isChecked();
+}
+
+std::string MainWindow::decimalSeparator() const
+{
+    return m_decimalSeparator;
+}
+
+void MainWindow::showMessage(std::string_view text)
+{
+    m_messages.showMessage(this, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void MainWindow::showAbout()
+{
+    if (m_commands.showAbout) {
+        m_commands.showAbout(this);
+    }
+}
+
+void MainWindow::endProgram()
+{
+    if (m_commands.exitProgram) {
+        m_commands.exitProgram();
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that no control took: Enter presses the default button, Esc the cancel
+    // button. A focused command button takes Enter itself.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_defaultButton->click();
+        return;
+    case Qt::Key_Escape:
+        m_cancelButton->click();
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    endProgram();
+}
+
+} // namespace ui
