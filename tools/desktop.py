@@ -40,6 +40,10 @@ ShowTaskBar=0
 """
 
 
+# How long one X command may take before the suite calls the display hung.
+COMMAND_LIMIT = 30
+
+
 def wait_for(read, timeout=30.0, what="the condition", until=bool):
     """Reads until `until` holds for what `read` returns, and returns that. The limit is
     far beyond what a working program needs on a busy machine; reaching it reports what
@@ -107,7 +111,7 @@ class Desktop:
     # Input, through the X server.
     def xdotool(self, *arguments):
         result = subprocess.run(["xdotool", *arguments], env=self.env, capture_output=True,
-                                text=True, check=False)
+                                text=True, check=False, timeout=COMMAND_LIMIT)
         return result.stdout.strip()
 
     def key(self, *keys):
@@ -134,7 +138,7 @@ class Desktop:
         """A property of the window, or of the root window if `window` is None."""
         where = ["-id", window] if window else ["-root"]
         return subprocess.run(["xprop", *where, name], env=self.env, capture_output=True,
-                              text=True, check=False).stdout
+                              text=True, check=False, timeout=COMMAND_LIMIT).stdout
 
     @contextlib.contextmanager
     def active_windows(self):
@@ -181,7 +185,8 @@ class Desktop:
     def set_clipboard(self, text):
         """Puts `text` on the clipboard; xclip serves it until another program takes it."""
         subprocess.run(["xclip", "-selection", "clipboard", "-i"], env=self.env, input=text.encode(),
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True,
+                       timeout=COMMAND_LIMIT)
 
     def clipboard(self):
         result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,
@@ -189,16 +194,25 @@ class Desktop:
         return result.stdout
 
 
+# libfaketime: a program started with it sees its clocks run at a quarter of the real
+# speed, sleeps and timers included, and is otherwise unchanged.
+FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+
+
 class Program:
     """A started program, its accessibility tree, and an end to it and to every process
     it started (the help viewer, started detached, included): each carries a mark in its
-    environment, by which stop() finds their process ids."""
+    environment, by which stop() finds their process ids. With `slow_clock`, the program's
+    clock runs at a quarter of the real speed, so its timers (the splash's two seconds)
+    last four times as long, however busy the machine."""
 
-    def __init__(self, desktop, path):
+    def __init__(self, desktop, path, slow_clock=False):
         self.desktop = desktop
         self.path = path
         self.mark = f"PASSER_RATING_E2E_RUN={os.getpid()}-{time.monotonic_ns()}"
         env = dict(desktop.env, PASSER_RATING_E2E_RUN=self.mark.split("=", 1)[1])
+        if slow_clock:
+            env.update(LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME="+0 x0.25")
         self.process = subprocess.Popen([path], env=env, start_new_session=True,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 

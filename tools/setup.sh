@@ -24,7 +24,7 @@ if [ "$what" = test ]; then
         # the end-to-end suite: a real X server, two window managers, XTest input,
         # the clipboard and the accessibility tree
         openbox icewm xdotool xclip x11-utils procps dbus-daemon at-spi2-core
-        python3-pytest python3-pyatspi python3-pil fonts-dejavu-core
+        python3-pytest python3-pytest-timeout python3-pyatspi python3-pil fonts-dejavu-core faketime
         # the Debian package and its check
         dpkg-dev file lintian
         # the Windows program: the cross compiler, its installer's builder, and Wine to test both

@@ -20,8 +20,8 @@ def start(desktop):
     """Starts the calculator, the built one or a copy in another folder; ends it after."""
     started = []
 
-    def starter(path=BUILD):
-        program = Program(desktop, os.path.abspath(path))
+    def starter(path=BUILD, slow_clock=False):
+        program = Program(desktop, os.path.abspath(path), slow_clock)
         started.append(program)
         return program
 

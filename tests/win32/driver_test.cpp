@@ -28,17 +28,32 @@ namespace {
 
 using description::Command;
 
-// Waits for a condition; limits are generous, so only a fault reaches them.
-bool eventually(const std::function<bool()>& holds, int milliseconds = 10000)
+// Reads until `until` holds for what `read` returns. The limit is far beyond what a
+// working program needs on a busy machine; reaching it reports what was waited for and the
+// last value read.
+template <typename Read, typename Until>
+testing::AssertionResult eventually(const std::string& what, Read read, Until until)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!holds()) {
+    constexpr auto kLimit = std::chrono::seconds(30);
+    const auto deadline = std::chrono::steady_clock::now() + kLimit;
+    for (auto value = read();; value = read()) {
+        if (until(value)) {
+            return testing::AssertionSuccess();
+        }
         if (std::chrono::steady_clock::now() > deadline) {
-            return false;
+            return testing::AssertionFailure() << "timed out after " << kLimit.count() << " s waiting for " << what
+                                               << "; last read: " << testing::PrintToString(value);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return true;
+}
+
+// Waits until `read` returns `expected`.
+template <typename Read, typename Value>
+testing::AssertionResult becomes(const std::string& what, Read read, const Value& expected)
+{
+    return eventually(what + " to be " + testing::PrintToString(expected), read,
+                      [&](const auto& value) { return value == expected; });
 }
 
 std::wstring environment(const wchar_t* name)
@@ -58,16 +73,22 @@ std::string text(HWND window)
 HWND visibleWindow(const wchar_t* className, const wchar_t* title = nullptr)
 {
     HWND found = nullptr;
-    eventually([&] {
-        found = ::FindWindowW(className, title);
-        return found != nullptr && ::IsWindowVisible(found) != FALSE;
-    });
+    const auto shown = eventually(
+        "a visible window of class " + platform::toUtf8(className),
+        [&] {
+            found = ::FindWindowW(className, title);
+            return found != nullptr && ::IsWindowVisible(found) != FALSE;
+        },
+        [](bool visible) { return visible; });
+    if (!shown) {
+        ADD_FAILURE() << shown.message();
+    }
     return found;
 }
 
-bool gone(HWND window)
+testing::AssertionResult gone(HWND window)
 {
-    return eventually([&] { return ::IsWindow(window) == FALSE; });
+    return becomes("the window to be gone: IsWindow", [&] { return ::IsWindow(window) != FALSE; }, false);
 }
 
 // Keys held down in order and let go in reverse: {VK_MENU, 'C'} is Alt+C.
@@ -127,10 +148,11 @@ HWND focusOf(HWND window)
     return info.hwndFocus;
 }
 
-bool foreground(HWND window)
+testing::AssertionResult foreground(HWND window)
 {
     ::SetForegroundWindow(window);
-    return eventually([&] { return ::GetForegroundWindow() == window; });
+    return becomes("the foreground window", [] { return static_cast<void*>(::GetForegroundWindow()); },
+                   static_cast<void*>(window));
 }
 
 // Each test starts the program and ends it.
@@ -154,7 +176,13 @@ class Program : public testing::Test {
                                      &startup, &m_process));
     }
 
-    [[nodiscard]] bool ended() const { return ::WaitForSingleObject(m_process.hProcess, 10000) == WAIT_OBJECT_0; }
+    [[nodiscard]] testing::AssertionResult ended() const
+    {
+        if (::WaitForSingleObject(m_process.hProcess, 30000) == WAIT_OBJECT_0) {
+            return testing::AssertionSuccess();
+        }
+        return testing::AssertionFailure() << "timed out after 30 s waiting for the program to end";
+    }
 
     // The calculator in front, once the splash window has handed over.
     HWND calculator()
@@ -167,22 +195,41 @@ class Program : public testing::Test {
     }
     [[nodiscard]] HWND window() const { return m_calculator; }
     [[nodiscard]] HWND control(std::size_t index) const { return ::GetDlgItem(m_calculator, win32::controlId(index)); }
-    [[nodiscard]] bool shows(std::size_t index, const std::string& expected) const
+    [[nodiscard]] testing::AssertionResult shows(std::size_t index, const std::string& expected) const
     {
-        return eventually([&] { return text(control(index)) == expected; });
+        return becomes(std::string("the text of ") + description::kMainControls[index].name,
+                       [&] { return text(control(index)); }, expected);
     }
-    [[nodiscard]] bool focusIn(std::size_t index) const
+    // The name of the control with the focus, or of none.
+    [[nodiscard]] testing::AssertionResult focusIn(std::size_t index) const
     {
-        return eventually([&] { return focusOf(m_calculator) == control(index); });
+        return becomes(
+            "the focus",
+            [&] {
+                for (std::size_t i = 0; i < description::kMainControls.size(); ++i) {
+                    if (focusOf(m_calculator) == control(i)) {
+                        return std::string(description::kMainControls[i].name);
+                    }
+                }
+                return std::string("no control of the calculator");
+            },
+            std::string(description::kMainControls[index].name));
     }
-    [[nodiscard]] bool wholeTextSelected(std::size_t index) const
+    [[nodiscard]] testing::AssertionResult wholeTextSelected(std::size_t index) const
     {
-        return eventually([&] {
-            DWORD start = 0;
-            DWORD end = 0;
-            ::SendMessageW(control(index), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-            return start == 0 && end == text(control(index)).size() && end > 0;
-        });
+        return eventually(
+            std::string("the whole text of ") + description::kMainControls[index].name + " to be selected",
+            [&] {
+                DWORD start = 0;
+                DWORD end = 0;
+                ::SendMessageW(control(index), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                               reinterpret_cast<LPARAM>(&end));
+                return std::to_string(start) + "-" + std::to_string(end) + " of " + text(control(index));
+            },
+            [&](const std::string& selection) {
+                const std::string whole = text(control(index));
+                return !whole.empty() && selection == "0-" + std::to_string(whole.size()) + " of " + whole;
+            });
     }
 
     // Completions, attempts, yards, touchdowns, interceptions: typed in tab order from
@@ -255,11 +302,11 @@ TEST_F(Calculator, TabAndShiftTabWalkTheTabOrder)
     ASSERT_TRUE(focusIn(order.front()));
     for (std::size_t i = 1; i < order.size(); ++i) {
         press({VK_TAB});
-        EXPECT_TRUE(focusIn(order[i])) << kMainControls[order[i]].name;
+        EXPECT_TRUE(focusIn(order[i]));
     }
     for (std::size_t i = order.size() - 1; i-- > 0;) {
         press({VK_SHIFT, VK_TAB});
-        EXPECT_TRUE(focusIn(order[i])) << kMainControls[order[i]].name;
+        EXPECT_TRUE(focusIn(order[i]));
     }
 }
 
@@ -275,7 +322,7 @@ TEST_F(Calculator, EveryLabelAndOptionAccessKeyMovesTheFocus)
     };
     for (const auto& row : rows) {
         press({VK_MENU, row.key});
-        EXPECT_TRUE(focusIn(row.control)) << kMainControls[row.control].name;
+        EXPECT_TRUE(focusIn(row.control));
     }
     EXPECT_EQ(::SendMessageW(control(kOptNFL), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
@@ -404,26 +451,26 @@ TEST_F(Calculator, F1AndHelpIndexOpenTheHelpViewerOnTheirTab)
     // Wine's viewer loses its tab when a second command reuses it, so each command gets a
     // viewer of its own here.
     choose('H', 'I');
-    EXPECT_TRUE(eventually([] { return helpTab() == 1; })) << helpTab();
+    EXPECT_TRUE(becomes("the help viewer's tab (0 Contents, 1 Index, -1 none)", helpTab, 1));
     ::PostMessageW(::FindWindowW(L"HH Parent", nullptr), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(eventually([] { return ::FindWindowW(L"HH Parent", nullptr) == nullptr; }));
+    ASSERT_TRUE(becomes("a help viewer open", [] { return ::FindWindowW(L"HH Parent", nullptr) != nullptr; }, false));
     ASSERT_TRUE(foreground(window()));
     press({VK_F1});
-    EXPECT_TRUE(eventually([] { return helpTab() == 0; })) << helpTab();
+    EXPECT_TRUE(becomes("the help viewer's tab (0 Contents, 1 Index, -1 none)", helpTab, 0));
 }
 
 TEST_F(Calculator, TheHomePageGoesToTheBrowser)
 {
     choose('H', 'W');
     // The stand-in browser writes down the address it was given.
-    std::string received;
-    EXPECT_TRUE(eventually(
-        [&] {
+    EXPECT_TRUE(becomes(
+        "the address the browser received",
+        [] {
+            std::string received;
             std::ifstream(platform::toUtf8(environment(L"PASSER_RATING_BROWSER_RECORD"))) >> received;
-            return received == product::kHomePage;
+            return received;
         },
-        20000))
-        << received;
+        std::string(product::kHomePage)));
 }
 
 // F3, Alt+F4 (the close box) and File, Exit.
