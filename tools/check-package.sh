@@ -29,6 +29,14 @@ for path in ./usr/bin/passer-rating ./usr/libexec/passer-rating/passer-rating \
     "./usr/share/icons/hicolor/"{16x16,32x32,48x48,64x64,128x128,256x256}"/apps/$id.png"; do
     grep -qF "$path" <<<"$contents" || fail "$path is missing"
 done
+# The menu shows the icon the desktop entry names: the package must bring one of that name.
+entry=$(mktemp -d)
+dpkg-deb -x "$deb" "$entry"
+icon=$(sed -n 's/^Icon=//p' "$entry/usr/share/applications/$id.desktop")
+rm -rf "$entry"
+[ -n "$icon" ] || fail "the desktop entry names no icon"
+grep -qE "^\./usr/share/icons/hicolor/[^/]+/apps/$icon\.(png|svg)\$" <<<"$(awk '{ print $6 }' <<<"$contents")" ||
+    fail "the desktop entry's icon $icon is not in the package"
 echo "dependencies: $depends"
 if ! report=$(lintian --fail-on error,warning "$deb" 2>&1); then
     printf '%s\n' "$report"

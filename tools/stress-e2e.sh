@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Runs an end-to-end suite again and again while two busy loops keep both cores loaded,
-# to show that it fails only for a fault. Prints one line a run and the count at the end;
-# exits 1 if any run failed. Usage: tools/stress-e2e.sh [RUNS] [desktop|web] (default 20
-# runs of the desktop suite), after the build (tools/test.sh builds both).
+# Runs an end-to-end suite again and again while busy loops keep the cores loaded (four by
+# default, two a core), to show that it fails only for a fault. Prints one line a run and
+# the count at the end; exits 1 if any run failed.
+# Usage: tools/stress-e2e.sh [RUNS] [desktop|web] [LOOPS] (default 20 runs of the desktop
+# suite under 4 loops), after the build (tools/test.sh builds both).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-20}
 suite=${2:-desktop}
+busy=${3:-4}
 program=$PWD/build/ci/app/passer-rating
 case $suite in
 desktop) command=(bash tests/e2e/run.sh "$program") ;;
@@ -17,7 +19,7 @@ logs=$(mktemp -d)
 read -r -a loops <<<""
 cleanup() { for pid in "${loops[@]}"; do kill "$pid" 2>/dev/null || true; done; }
 trap cleanup EXIT
-for _ in 1 2; do
+for ((loop = 0; loop < busy; loop++)); do
     (while :; do :; done) &
     loops+=($!)
 done
@@ -34,5 +36,5 @@ for ((run = 1; run <= runs; run++)); do
     echo "run $run: $result in $((SECONDS - started)) s, load $(cut -d' ' -f1 /proc/loadavg):" \
         "$(grep -E '^[0-9]+ (passed|failed)|[0-9]+ failed|^# (pass|fail) ' "$logs/run-$run.log" | tail -n 2 | tr '\n' ' ')"
 done
-echo "$((runs - failed)) of $runs runs of the $suite suite passed under two busy loops (logs in $logs)"
+echo "$((runs - failed)) of $runs runs of the $suite suite passed under $busy busy loops (logs in $logs)"
 ((failed == 0))

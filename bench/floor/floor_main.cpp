@@ -1,7 +1,11 @@
 // The floor for the start-up benchmark: the least Qt Widgets program that shows what the
-// calculator shows at start, with no logic at all. A frameless splash window with a
-// 200 x 233 picture and four labels, then after 2000 ms a main window with the same
-// controls and menus.
+// calculator shows at start, with no logic at all. It builds the same windows from the
+// same description: a frameless splash window with the logo and its labels, then after
+// the splash's time a main window with the controls and menus, none of them wired.
+
+#include "ui/description/main_form.h"
+#include "ui/description/startup_forms.h"
+#include "ui/description/texts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,37 +19,48 @@
 
 namespace {
 
+using description::ControlKind;
+
+QRect pixels(const description::TwipsRect& rect)
+{
+    const auto at = [](int twips) { return description::pixelsAt(twips, description::kLogicalDotsPerInch); };
+    return {at(rect.left), at(rect.top), at(rect.width), at(rect.height)};
+}
+
+QWidget* createControl(const description::Control& control, QWidget* parent)
+{
+    switch (control.kind) {
+    case ControlKind::Label:
+        return new QLabel(control.caption, parent);
+    case ControlKind::Button:
+        return new QPushButton(control.caption, parent);
+    case ControlKind::Option:
+        return new QRadioButton(control.caption, parent);
+    case ControlKind::CountEntry:
+    case ControlKind::YardsEntry:
+    case ControlKind::Result:
+        break;
+    }
+    return new QLineEdit(parent);
+}
+
 void showMainWindow()
 {
     auto* window = new QMainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QWidget(window);
     window->setCentralWidget(client);
-    int top = 16;
-    for (const char* caption :
-         {"Pass &Completions:", "&Pass Attempts:", "Passing &Yards:", "&Touchdowns:", "&Interceptions:"}) {
-        (new QLabel(caption, client))->setGeometry(8, top, 97, 17);
-        (new QLineEdit(client))->setGeometry(120, top, 57, 22);
-        top += 32;
+    for (const description::Control& control : description::kMainControls) {
+        createControl(control, client)->setGeometry(pixels(control.rect));
     }
-    (new QLineEdit(client))->setGeometry(296, 80, 65, 22);
-    (new QLabel("Passer Rating:", client))->setGeometry(208, 80, 81, 17);
-    int left = 24;
-    for (const char* caption : {"Calculate", "Reset", "Exit"}) {
-        (new QPushButton(caption, client))->setGeometry(left, 176, 89, 41);
-        left += 120;
+    for (const description::Menu& menu : description::kMenus) {
+        QMenu* popup = window->menuBar()->addMenu(menu.caption);
+        for (std::size_t i = 0; i < menu.count; ++i) {
+            popup->addAction(menu.items[i].caption);
+        }
     }
-    (new QRadioButton("NF&L", client))->setGeometry(208, 16, 65, 25);
-    (new QRadioButton("&NCAA", client))->setGeometry(296, 16, 73, 25);
-    window->menuBar()->addMenu("&File")->addAction("E&xit");
-    QMenu* action = window->menuBar()->addMenu("&Action");
-    action->addAction("&Calculate");
-    action->addAction("&Reset");
-    QMenu* help = window->menuBar()->addMenu("&Help");
-    for (const char* caption : {"&Contents", "&Index", "Morvalenite Software on the &Web...", "&About..."}) {
-        help->addAction(caption);
-    }
-    window->resize(382, 255);
+    const QRect area = pixels({0, 0, description::kMainClientSize.width, description::kMainClientSize.height});
+    window->resize(area.width(), area.height() + window->menuBar()->sizeHint().height());
     window->show();
 }
 
@@ -56,18 +71,17 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     auto* splash = new QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
     splash->setAttribute(Qt::WA_DeleteOnClose);
-    splash->setFixedSize(492, 308);
+    splash->setFixedSize(
+        pixels({0, 0, description::kSplashClientSize.width, description::kSplashClientSize.height}).size());
     auto* picture = new QLabel(splash);
     picture->setPixmap(QPixmap(":/images/logo.jpg"));
-    picture->setGeometry(18, 20, 204, 237);
-    int top = 12;
-    for (const char* text :
-         {"Morvalenite", "Passer Rating Calculator", "Version 1.0", "Copyright 2005 - 2026 Morvalenite"}) {
-        (new QLabel(text, splash))->setGeometry(226, top, 245, 60);
-        top += 70;
+    picture->setGeometry(pixels(description::kSplashLogo));
+    for (const description::Label& label : description::kSplashLabels) {
+        (new QLabel(QString::fromStdString(description::designText(label.text)), splash))
+            ->setGeometry(pixels(label.rect));
     }
     splash->show();
-    QTimer::singleShot(2000, splash, [splash] {
+    QTimer::singleShot(description::kSplashMilliseconds, splash, [splash] {
         showMainWindow();
         splash->close();
     });

@@ -88,7 +88,8 @@ HWND visibleWindow(const wchar_t* className, const wchar_t* title = nullptr)
 
 testing::AssertionResult gone(HWND window)
 {
-    return becomes("the window to be gone: IsWindow", [&] { return ::IsWindow(window) != FALSE; }, false);
+    return becomes(
+        "the window to be gone: IsWindow", [&] { return ::IsWindow(window) != FALSE; }, false);
 }
 
 // Keys held down in order and let go in reverse: {VK_MENU, 'C'} is Alt+C.
@@ -151,8 +152,9 @@ HWND focusOf(HWND window)
 testing::AssertionResult foreground(HWND window)
 {
     ::SetForegroundWindow(window);
-    return becomes("the foreground window", [] { return static_cast<void*>(::GetForegroundWindow()); },
-                   static_cast<void*>(window));
+    return becomes(
+        "the foreground window", [] { return static_cast<void*>(::GetForegroundWindow()); },
+        static_cast<void*>(window));
 }
 
 // Each test starts the program and ends it.
@@ -197,8 +199,9 @@ class Program : public testing::Test {
     [[nodiscard]] HWND control(std::size_t index) const { return ::GetDlgItem(m_calculator, win32::controlId(index)); }
     [[nodiscard]] testing::AssertionResult shows(std::size_t index, const std::string& expected) const
     {
-        return becomes(std::string("the text of ") + description::kMainControls[index].name,
-                       [&] { return text(control(index)); }, expected);
+        return becomes(
+            std::string("the text of ") + description::kMainControls[index].name, [&] { return text(control(index)); },
+            expected);
     }
     // The name of the control with the focus, or of none.
     [[nodiscard]] testing::AssertionResult focusIn(std::size_t index) const
@@ -453,7 +456,8 @@ TEST_F(Calculator, F1AndHelpIndexOpenTheHelpViewerOnTheirTab)
     choose('H', 'I');
     EXPECT_TRUE(becomes("the help viewer's tab (0 Contents, 1 Index, -1 none)", helpTab, 1));
     ::PostMessageW(::FindWindowW(L"HH Parent", nullptr), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(becomes("a help viewer open", [] { return ::FindWindowW(L"HH Parent", nullptr) != nullptr; }, false));
+    ASSERT_TRUE(becomes(
+        "a help viewer open", [] { return ::FindWindowW(L"HH Parent", nullptr) != nullptr; }, false));
     ASSERT_TRUE(foreground(window()));
     press({VK_F1});
     EXPECT_TRUE(becomes("the help viewer's tab (0 Contents, 1 Index, -1 none)", helpTab, 0));

@@ -2,7 +2,7 @@
 
 // Calculate, between a window and the engine: read the five entry texts, rate them with
 // the chosen formula, write "0" into each empty field that was read, then show the rating
-// or the one message. Both front ends run it; they only read and write their controls.
+// or the one message. Every front end runs it; each only reads and writes its controls.
 
 #include "engine/rating.h"
 

@@ -41,7 +41,7 @@ std::string designText(LabelText text)
     case LabelText::ProductName:
         return product::kProductName;
     case LabelText::Version:
-        return "Version 1.0";
+        return versionText(1, 0); // the designed window's, whatever the build's version
     case LabelText::Copyright:
         return copyrightNotice(kFirstYear);
     case LabelText::Warning:
