@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 
-    const auto entries = help::parseSitemap(bytes);
+    const auto entries = help::parseSitemap({reinterpret_cast<const char*>(data), size});
     require(countEntries(entries) <= size); // every entry comes from bytes of its own
 
     const QString text = QString::fromUtf8(bytes);

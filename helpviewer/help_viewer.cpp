@@ -37,8 +37,8 @@ void addEntries(QTreeWidgetItem* parent, QTreeWidget* tree, const std::vector<Si
 {
     for (const SitemapEntry& entry : entries) {
         auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
-        item->setText(0, entry.name);
-        item->setData(0, kLocalRole, entry.local);
+        item->setText(0, QString::fromStdString(entry.name));
+        item->setData(0, kLocalRole, QString::fromStdString(entry.local));
         addEntries(item, tree, entry.children);
     }
 }
@@ -58,11 +58,11 @@ void addKeywords(QListWidget* list, const std::vector<SitemapEntry>& entries)
     std::vector<const SitemapEntry*> keywords;
     collectKeywords(keywords, entries);
     std::stable_sort(keywords.begin(), keywords.end(), [](const SitemapEntry* left, const SitemapEntry* right) {
-        return left->name.compare(right->name, Qt::CaseInsensitive) < 0;
+        return QString::fromStdString(left->name).compare(QString::fromStdString(right->name), Qt::CaseInsensitive) < 0;
     });
     for (const SitemapEntry* keyword : keywords) {
-        auto* item = new QListWidgetItem(keyword->name, list);
-        item->setData(kLocalRole, keyword->local);
+        auto* item = new QListWidgetItem(QString::fromStdString(keyword->name), list);
+        item->setData(kLocalRole, QString::fromStdString(keyword->local));
     }
 }
 
@@ -204,7 +204,8 @@ void HelpViewer::fillTabs()
         if (!std::holds_alternative<QByteArray>(bytes)) {
             continue;
         }
-        const std::vector<SitemapEntry> entries = parseSitemap(std::get<QByteArray>(bytes));
+        const QByteArray& sitemap = std::get<QByteArray>(bytes);
+        const std::vector<SitemapEntry> entries = parseSitemap({sitemap.constData(), static_cast<std::size_t>(sitemap.size())});
         if (contents) {
             addEntries(nullptr, m_contents, entries);
         } else {

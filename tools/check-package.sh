@@ -14,7 +14,7 @@ echo "built $deb"
 
 fail() { echo "package check: $*"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libchm1 libxml2 libstdc++6 \
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libchm1 libstdc++6 \
     fonts-comic-neue; do
     grep -q "$needed" <<<"$depends" || fail "no dependency on $needed in: $depends"
 done

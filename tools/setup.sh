@@ -12,7 +12,7 @@ packages=(
     # the build
     g++ cmake ninja-build pkg-config
     qt6-base-dev libqt6gui6 qt6-qpa-plugins libgl-dev
-    fp-utils libchm-dev libxml2-dev
+    fp-utils libchm-dev
     # the windows' face, and a virtual display where there is none
     fonts-comic-neue xvfb xauth
 )

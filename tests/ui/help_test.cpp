@@ -103,15 +103,15 @@ void HelpTest::sitemapNestsLists()
 <UL><LI><OBJECT type="text/sitemap"><param name="Name" value="Two.A"><param name="Local" value="2a.htm"></OBJECT></LI></UL>
 <LI><OBJECT type="text/site properties"><param name="Name" value="ignored"></OBJECT>
 </UL></body></html>)";
-    const auto entries = help::parseSitemap(html);
+    const auto entries = help::parseSitemap(html.toStdString());
     QCOMPARE(entries.size(), std::size_t{2});
-    QCOMPARE(entries[0].name, QStringLiteral("One"));
-    QCOMPARE(entries[0].local, QStringLiteral("1.htm"));
+    QCOMPARE(entries[0].name, "One");
+    QCOMPARE(entries[0].local, "1.htm");
     QCOMPARE(entries[0].children.size(), std::size_t{1});
-    QCOMPARE(entries[0].children[0].local, QStringLiteral("1a.htm"));
-    QVERIFY(entries[1].local.isEmpty());
+    QCOMPARE(entries[0].children[0].local, "1a.htm");
+    QVERIFY(entries[1].local.empty());
     QCOMPARE(entries[1].children.size(), std::size_t{1});
-    QCOMPARE(entries[1].children[0].name, QStringLiteral("Two.A"));
+    QCOMPARE(entries[1].children[0].name, "Two.A");
 }
 
 void HelpTest::browserTellsUserWhenNothingOpensTheAddress_data()

@@ -1,6 +1,7 @@
 #include "ui/web/description_json.h"
 
 #include "engine/number_text.h"
+#include "helpviewer/sitemap.h"
 #include "identity/product.h"
 #include "ui/description/commands.h"
 #include "ui/description/main_form.h"
@@ -48,7 +49,14 @@ class Json {
             if (c == '"' || c == '\\') {
                 m_text += '\\';
             }
-            m_text += c; // the texts hold no control characters
+            if (static_cast<unsigned char>(c) < 0x20) { // as \u00XX
+                constexpr char kHex[] = "0123456789abcdef";
+                m_text += "\\u00";
+                m_text += kHex[(c >> 4) & 0xF];
+                m_text += kHex[c & 0xF];
+                continue;
+            }
+            m_text += c;
         }
         m_text += '"';
         return *this;
@@ -157,6 +165,17 @@ void describeMain(Json& json)
     json.close(']').close('}');
 }
 
+void describeEntries(Json& json, const std::vector<help::SitemapEntry>& entries)
+{
+    json.open('[');
+    for (const help::SitemapEntry& entry : entries) {
+        json.open('{').field("name", entry.name).field("local", entry.local).key("children");
+        describeEntries(json, entry.children);
+        json.close('}');
+    }
+    json.close(']');
+}
+
 void describeLabels(Json& json, std::span<const description::Label> labels, bool splash)
 {
     json.key("labels").open('[');
@@ -202,6 +221,13 @@ std::string describeWindows()
     }
     json.close(']').close('}');
     return json.close('}').text();
+}
+
+std::string describeSitemap(std::string_view html)
+{
+    Json json;
+    describeEntries(json, help::parseSitemap(html));
+    return json.text();
 }
 
 } // namespace web

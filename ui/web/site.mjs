@@ -18,9 +18,12 @@ const policy =
     "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; " +
     "connect-src 'self'; manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'";
 
-function describe() {
+// The describe_windows module's JSON: the windows, or with a sitemap's bytes given, the
+// help's contents or index as the help viewer reads them.
+function describe(sitemap) {
     const run = path.join(sourceDir, 'tools/wasi-run.mjs');
-    return JSON.parse(execFileSync('node', ['--no-warnings', run, describePath], { encoding: 'utf8' }));
+    const args = ['--no-warnings', run, describePath, ...(sitemap ? ['--sitemap'] : [])];
+    return JSON.parse(execFileSync('node', args, { encoding: 'utf8', input: sitemap }));
 }
 
 const escape = (text) =>
@@ -194,23 +197,7 @@ ${lines.join('')}
 }
 
 // The help topics' Contents (.hhc) and Index (.hhk): their entries, nested as listed.
-function sitemap(text) {
-    const root = [];
-    const stack = [root];
-    let last = null;
-    for (const token of text.matchAll(/<UL>|<\/UL>|<OBJECT type="text\/sitemap">([\s\S]*?)<\/OBJECT>/gi)) {
-        if (/^<UL>$/i.test(token[0])) {
-            if (last) stack.push(last.children);
-        } else if (/^<\/UL>$/i.test(token[0])) {
-            if (stack.length > 1) stack.pop();
-        } else {
-            const param = (name) => token[1].match(new RegExp(`name="${name}" value="([^"]*)"`, 'i'))?.[1] ?? '';
-            last = { name: param('Name'), local: param('Local'), children: [] };
-            stack[stack.length - 1].push(last);
-        }
-    }
-    return root;
-}
+const sitemap = async (name) => describe(await readFile(path.join(helpDir, name)));
 
 const tree = (entries) => entries.length === 0 ? '' :
     `<ul>${entries.map((e) => `<li><a href="${escape(e.local)}">${escape(e.name)}</a>${tree(e.children)}</li>`).join('')}</ul>`;
@@ -219,8 +206,8 @@ async function writeHelp(site, out) {
     const help = site.help; // the folder, the start topic, the index page
     const dir = path.join(out, help.folder);
     await mkdir(dir, { recursive: true });
-    const contents = sitemap(await readFile(path.join(helpDir, 'Contents.hhc'), 'latin1'));
-    const index = sitemap(await readFile(path.join(helpDir, 'Index.hhk'), 'latin1'))
+    const contents = await sitemap('Contents.hhc');
+    const index = (await sitemap('Index.hhk'))
         .sort((a, b) => a.name.localeCompare(b.name, 'en', { sensitivity: 'base' }));
     const helpTitle = `${escape(site.title)} Help`;
     const nav = `<nav class="help-nav" aria-label="Contents"><p><a href="${help.start}">Contents</a> · ` +
