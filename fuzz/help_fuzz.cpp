@@ -3,7 +3,7 @@
 // link may lead to a path that climbs above the help file's root.
 
 #include "helpviewer/help_command.h"
-#include "helpviewer/sitemap.h"
+#include "help/sitemap.h"
 #include "helpviewer/topic_link.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "helpviewer/help_viewer.h"
 
 #include "helpviewer/chm_archive.h"
-#include "helpviewer/sitemap.h"
+#include "help/sitemap.h"
 #include "helpviewer/topic_link.h"
 #include "platform/browser.h"
 

@@ -1,6 +1,6 @@
 #include "helpviewer/chm_archive.h"
 #include "helpviewer/help_viewer.h"
-#include "helpviewer/sitemap.h"
+#include "help/sitemap.h"
 #include "helpviewer/topic_link.h"
 #include "identity/product.h"
 #include "platform/browser_unix.h"

@@ -1,7 +1,7 @@
 #include "ui/web/description_json.h"
 
 #include "engine/number_text.h"
-#include "helpviewer/sitemap.h"
+#include "help/sitemap.h"
 #include "identity/product.h"
 #include "ui/description/commands.h"
 #include "ui/description/main_form.h"

@@ -1,4 +1,4 @@
-#include "helpviewer/sitemap.h"
+#include "help/sitemap.h"
 
 #include <cstddef>
 #include <cstdint>
