@@ -2,8 +2,8 @@
 // link in a topic, and a command handed from a second viewer. Nothing may crash, and no
 // link may lead to a path that climbs above the help file's root.
 
-#include "helpviewer/help_command.h"
 #include "help/sitemap.h"
+#include "helpviewer/help_command.h"
 #include "helpviewer/topic_link.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "helpviewer/help_viewer.h"
 
-#include "helpviewer/chm_archive.h"
 #include "help/sitemap.h"
+#include "helpviewer/chm_archive.h"
 #include "helpviewer/topic_link.h"
 #include "platform/browser.h"
 
@@ -205,7 +205,8 @@ void HelpViewer::fillTabs()
             continue;
         }
         const QByteArray& sitemap = std::get<QByteArray>(bytes);
-        const std::vector<SitemapEntry> entries = parseSitemap({sitemap.constData(), static_cast<std::size_t>(sitemap.size())});
+        const std::vector<SitemapEntry> entries =
+            parseSitemap({sitemap.constData(), static_cast<std::size_t>(sitemap.size())});
         if (contents) {
             addEntries(nullptr, m_contents, entries);
         } else {

@@ -1,4 +1,4 @@
-// The browser on Windows: shell32's ShellExecuteA with the default action, which tells
+// The browser on Windows: shell32's ShellExecuteW with the default action, which tells
 // the user itself when nothing can open the address.
 
 #include "platform/browser.h"
@@ -16,8 +16,7 @@ class WindowsBrowser final : public Browser {
   public:
     void open(const std::string& address) override
     {
-        // The ANSI entry point: the address in the system's code page.
-        ::ShellExecuteA(nullptr, nullptr, toAnsi(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ::ShellExecuteW(nullptr, nullptr, toWide(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 };
 

@@ -1,4 +1,5 @@
-// The help on Windows: HtmlHelpA from hhctrl.ocx, loaded on first use.
+// The help on Windows: HtmlHelpW from hhctrl.ocx, loaded on first use. Paths and topics
+// cross as wide characters, so the help opens from a folder of any name.
 
 #include "platform/help.h"
 
@@ -9,7 +10,7 @@
 namespace platform {
 namespace {
 
-using HtmlHelpAFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using HtmlHelpWFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 constexpr UINT kDisplayToc = 1;   // HH_DISPLAY_TOC: the Contents tab, at the topic given
 constexpr UINT kDisplayIndex = 2; // HH_DISPLAY_INDEX: the Index tab, at the keyword given
@@ -19,8 +20,8 @@ class WindowsHelp final : public Help {
   public:
     void showContents(const std::string& helpFile, const std::string& topic) override
     {
-        const std::string ansiTopic = toAnsi(topic);
-        call(helpFile, kDisplayToc, reinterpret_cast<DWORD_PTR>(ansiTopic.c_str()));
+        const std::wstring wideTopic = toWide(topic);
+        call(helpFile, kDisplayToc, reinterpret_cast<DWORD_PTR>(wideTopic.c_str()));
     }
     void showIndex(const std::string& helpFile) override
     {
@@ -32,26 +33,26 @@ class WindowsHelp final : public Help {
   private:
     void call(const std::string& helpFile, UINT command, DWORD_PTR data)
     {
-        const HtmlHelpAFunction htmlHelp = function();
+        const HtmlHelpWFunction htmlHelp = function();
         if (htmlHelp != nullptr) { // without HTML Help on this system there is nothing to show
-            htmlHelp(nullptr, toAnsi(helpFile).c_str(), command, data);
+            htmlHelp(nullptr, toWide(helpFile).c_str(), command, data);
         }
     }
 
-    HtmlHelpAFunction function()
+    HtmlHelpWFunction function()
     {
         if (m_library == nullptr) {
-            m_library = ::LoadLibraryA("hhctrl.ocx");
+            m_library = ::LoadLibraryW(L"hhctrl.ocx");
             if (m_library != nullptr) {
-                m_function = reinterpret_cast<HtmlHelpAFunction>(
-                    reinterpret_cast<void*>(::GetProcAddress(m_library, "HtmlHelpA")));
+                m_function = reinterpret_cast<HtmlHelpWFunction>(
+                    reinterpret_cast<void*>(::GetProcAddress(m_library, "HtmlHelpW")));
             }
         }
         return m_function;
     }
 
     HMODULE m_library = nullptr;
-    HtmlHelpAFunction m_function = nullptr;
+    HtmlHelpWFunction m_function = nullptr;
 };
 
 } // namespace

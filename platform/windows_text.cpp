@@ -15,31 +15,17 @@ std::wstring toWide(const std::string& utf8)
     return wide;
 }
 
-namespace {
-
-std::string narrow(const std::wstring& wide, UINT codePage)
+std::string toUtf8(const std::wstring& wide)
 {
     if (wide.empty()) {
         return {};
     }
     const int length =
-        ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr,
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr,
                           nullptr);
     return text;
-}
-
-} // namespace
-
-std::string toUtf8(const std::wstring& wide)
-{
-    return narrow(wide, CP_UTF8);
-}
-
-std::string toAnsi(const std::string& utf8)
-{
-    return narrow(toWide(utf8), CP_ACP);
 }
 
 } // namespace platform

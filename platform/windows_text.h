@@ -1,13 +1,11 @@
 #pragma once
 
-// Texts between the program (UTF-8) and the Windows entry points it calls.
+// Texts between the program (UTF-8) and the Windows entry points it calls, which are the
+// wide (W) ones, so a path or a text of any script crosses whole.
 
 #include <string>
 
 namespace platform {
-
-// `utf8` in the system's ANSI code page, for the "A" entry points.
-std::string toAnsi(const std::string& utf8);
 
 // A text of the system's in UTF-16 as UTF-8, and back.
 std::string toUtf8(const std::wstring& wide);

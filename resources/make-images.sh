@@ -15,6 +15,16 @@ mkdir -p icons
 for size in 16 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" passer-rating.svg -o "icons/passer-rating-$size.png"
 done
+# The icon Windows' shell shows (the .exe, the shortcut, installed programs): 16 to 256
+# pixels, each a PNG in the .ico.
+rsvg-convert -w 24 -h 24 passer-rating.svg -o /tmp/passer-rating-24.png
+/usr/bin/python3 -c '
+from PIL import Image
+sizes = [16, 24, 32, 48, 256]
+images = [Image.open(f"icons/passer-rating-{size}.png" if size != 24 else "/tmp/passer-rating-24.png").convert("RGBA")
+          for size in sizes]
+images[-1].save("passer-rating-shell.ico", sizes=[(size, size) for size in sizes], append_images=images[:-1])
+'
 
 # The logo: 200 x 233, a football over the maker's initial on a dark green field.
 font=/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# The Windows program, in three steps that CTest runs as tests labelled "windows" (no step:
-# all three):
-#   build      built with mingw-w64 (preset windows), checked for its size and the DLLs it
-#              imports, packed into its ZIP and its installer;
-#   tests      the engine's and the window description's tests, and the Windows-side test
-#              that drives the real windows by keyboard and mouse input, under Wine;
-#   installer  the installer's install, use and removal under Wine.
+# The Windows program, in steps that CTest runs as tests labelled "windows" (no step: all):
+#   build           built with mingw-w64 (preset windows), checked for its size and the DLLs
+#                   it imports, packed into its ZIP and its installer;
+#   tests           the engine's and the window description's tests, and the Windows-side
+#                   test that drives the real windows by keyboard and mouse input, under Wine;
+#   installer       the installer's install, upgrades, use and removal under Wine;
+#   unicode-folder  the program and its help from a folder named outside the code pages;
+#   signing         the signing step, with a throwaway certificate.
 # Wine runs on a virtual X display with a fresh prefix of its own; everything started ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -72,49 +73,122 @@ tests() {
         wine "$build/tests/win32/win32_driver_test.exe"
 }
 
-# The installer: silent install; the program, its help, the Start-menu shortcut and the
-# entry under installed programs (title, version, publisher, icon) are there; the
-# installed program calculates and opens its help; silent removal leaves every file as it
-# was before, and no registry value that names the program.
+# The installer. Two builds of this version and a later version, installed one after the
+# other into a folder of the user's choice: each replaces the one before (one entry under
+# installed programs), keeps the folder and names it as the install location; the
+# installed program calculates and opens its help; its icon is the shell's; silent
+# removal leaves every file as it was before, and no registry value that names the
+# program or its maker.
 installer() {
     session
     msi=$(ls "$build"/passer-rating-*.msi)
     source "$build/identity/product.sh"
-    installed="C:\\Program Files\\$PR_TITLE"
+    folder='C:\Passer Rating Tools\'
     # Every file of the Windows drive; Windows Installer's own cache folder, which it makes on
     # first use, aside.
     files() { (cd "$WINEPREFIX/drive_c" && find . ! -path ./windows/Installer | sort); }
     before=$(files)
+    # The entries under installed programs that bear the program's title.
+    entries() {
+        wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' |
+            awk -v title="$PR_TITLE" '/^HKEY/ { if (found) printf "%s\n", block; block = ""; found = 0 }
+                { block = block $0 "\n" } $1 == "DisplayName" && index($0, title) { found = 1 }
+                END { if (found) printf "%s\n", block }'
+    }
+    # Another build of the MSI: a product and a package code of its own, at VERSION.
+    rebuilt() { # VERSION OUTPUT
+        cp "$msi" "$2"
+        local queries=(
+            "UPDATE \`Property\` SET \`Value\` = '$(guid)' WHERE \`Property\` = 'ProductCode'"
+            "UPDATE \`Property\` SET \`Value\` = '$1' WHERE \`Property\` = 'ProductVersion'"
+            "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'"
+            "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_DOWNGRADE_DETECTED'"
+            "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`) VALUES ('$upgrade', '$1', 513, 'WIX_UPGRADE_DETECTED')"
+            "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMin\`, \`Attributes\`, \`ActionProperty\`) VALUES ('$upgrade', '$1', 2, 'WIX_DOWNGRADE_DETECTED')")
+        for query in "${queries[@]}"; do msibuild "$2" -q "$query" >/dev/null; done
+        msibuild "$2" -s "$PR_TITLE $1" "$PR_COMPANY" "x64;1033" "$(guid)" >/dev/null
+    }
+    guid() { tr a-z A-Z </proc/sys/kernel/random/uuid | sed 's/.*/{&}/'; }
+    upgrade=$(msiinfo export "$msi" Property | awk '$1 == "UpgradeCode" { print $2 }' | tr -d '\r')
+    installedAs() { # VERSION: one entry of that version, in the chosen folder
+        local found
+        found=$(entries)
+        [ "$(grep -c '^HKEY' <<<"$found")" -eq 1 ] || fail "not one entry under installed programs: $found"
+        for value in "DisplayName +REG_SZ +$PR_TITLE" "DisplayVersion +REG_SZ +${1//./\\.}" \
+            'Publisher +REG_SZ +Morvalenite' "InstallLocation +REG_SZ +${folder//\\/\\\\}\$"; do
+            grep -E -q "$value" <<<"$found" || fail "the uninstall entry has no $value: $found"
+        done
+        for file in "${folder}passer-rating.exe" "${folder}Help\\$PR_HELP_FILE_NAME"; do
+            [ -f "$(winepath -u "$file")" ] || fail "the install did not write $file"
+        done
+        [ ! -e "$WINEPREFIX/drive_c/Program Files/$PR_TITLE" ] || fail "the install went to Program Files"
+        product=$(grep -o -E '\{[0-9A-F-]{36}\}' <<<"$found" | head -n 1)
+    }
 
-    wine msiexec /i "$(winepath -w "$msi")" /qn || fail "the silent install failed"
-    for file in "$installed/passer-rating.exe" "$installed/Help/$PR_HELP_FILE_NAME"; do
-        [ -f "$(winepath -u "$file")" ] || fail "the install did not write $file"
-    done
+    wine msiexec /i "$(winepath -w "$msi")" /qn INSTALLDIR="$folder" || fail "the silent install failed"
+    installedAs 1.0.0
     # Wine puts a per-machine shortcut in the user's Start menu; either place counts.
     grep -q "Start Menu/Programs/$PR_TITLE.lnk$" <<<"$(files)" || fail "the install made no Start-menu shortcut"
-    entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' |
-        awk -v title="$PR_TITLE" '/^HKEY/ { if (found) exit; block = "" } { block = block $0 "\n" }
-            $1 == "DisplayName" && index($0, title) { found = 1 } END { printf "%s", found ? block : "" }')
-    for value in "DisplayName +REG_SZ +$PR_TITLE" 'DisplayVersion +REG_SZ +1\.0\.0' 'Publisher +REG_SZ +Morvalenite'; do
-        grep -E -q "$value" <<<"$entry" || fail "the uninstall entry has no $value: $entry"
-    done
-    product=$(grep -o -E '\{[0-9A-F-]{36}\}' <<<"$entry" | head -n 1)
-    cmp -s resources/passer-rating.ico "$WINEPREFIX/drive_c/windows/Installer/$product/ProgramIcon" ||
+    cmp -s resources/passer-rating-shell.ico "$WINEPREFIX/drive_c/windows/Installer/$product/ProgramIcon" ||
         fail "the installed program has not its icon"
-    PASSER_RATING_EXE="$installed\\passer-rating.exe" wine "$build/tests/win32/win32_driver_test.exe" --gtest_brief=1 \
+    PASSER_RATING_EXE="${folder}passer-rating.exe" wine "$build/tests/win32/win32_driver_test.exe" --gtest_brief=1 \
         --gtest_filter='Calculator.ATypedCalculationWithEnterThenEsc:Calculator.F1AndHelpIndexOpenTheHelpViewerOnTheirTab'
+    first=$product
 
-    wine msiexec /x "$(winepath -w "$msi")" /qn || fail "the silent removal failed"
+    rebuilt 1.0.0 "$work/rebuilt.msi"
+    wine msiexec /i "$(winepath -w "$work/rebuilt.msi")" /qn || fail "the install of a rebuild failed"
+    installedAs 1.0.0
+    [ "$product" != "$first" ] || fail "the rebuild was not installed"
+    rebuilt 1.0.1 "$work/later.msi"
+    wine msiexec /i "$(winepath -w "$work/later.msi")" /qn || fail "the install of a later version failed"
+    installedAs 1.0.1
+    echo "installer: a rebuild and a later version each replaced the one before, in $folder"
+
+    wine msiexec /x "$(winepath -w "$work/later.msi")" /qn || fail "the silent removal failed"
     diff <(echo "$before") <(files) || fail "the removal left files behind, or took some"
     wineserver -w
-    ! grep -i -F -e "$PR_TITLE" -e "$product" -e passer-rating "$WINEPREFIX"/*.reg || fail "the removal left registry values behind"
+    ! grep -i -F -e "$PR_TITLE" -e "$PR_COMPANY" -e "$first" -e "$product" -e passer-rating "$WINEPREFIX"/*.reg ||
+        fail "the removal left registry values behind"
     echo "installer: installed, started, calculated, opened its help, removed without a trace"
+}
+
+# The program from a folder whose name is outside any ANSI code page: it starts, and F1
+# opens its help.
+unicode_folder() {
+    session
+    local folder="$WINEPREFIX/drive_c/users/Łukasz Ωmega"
+    mkdir -p "$folder/Help"
+    cp "$exe" "$folder/"
+    cp "$build/app/Help/"*.chm "$folder/Help/"
+    LC_ALL=C.UTF-8 PASSER_RATING_EXE=$(winepath -w "$folder/passer-rating.exe") \
+        wine "$build/tests/win32/win32_driver_test.exe" --gtest_brief=1 \
+        --gtest_filter='Calculator.F1AndHelpIndexOpenTheHelpViewerOnTheirTab'
+    echo "the program ran and opened its help from $(basename "$folder")"
+}
+
+# The signing step as a release runs it, with a throwaway self-signed certificate: the
+# program and the installer signed, and the signatures verified against it.
+signing() {
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    source "$build/identity/product.sh"
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=$PR_COMPANY (test)" \
+        -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/certificate.pem" 2>/dev/null
+    for file in "$exe" "$build"/passer-rating-*.msi; do
+        cp "$file" "$work/"
+        bash tools/sign-windows.sh "$work/$(basename "$file")" "$work/certificate.pem" "$work/key.pem" "$PR_TITLE"
+        osslsigncode verify -CAfile "$work/certificate.pem" -in "$work/$(basename "$file")" >"$work/verify.log" 2>&1 ||
+            { cat "$work/verify.log"; fail "the signature of $(basename "$file") does not verify"; }
+        echo "signed and verified $(basename "$file")"
+    done
 }
 
 case $step in
 build) build ;;
 tests) tests ;;
 installer) installer ;;
-all) build && (tests) && (installer) ;;
-*) fail "no step $step: build, tests or installer" ;;
+unicode-folder) unicode_folder ;;
+signing) signing ;;
+all) build && (tests) && (installer) && (unicode_folder) && (signing) ;;
+*) fail "no step $step: build, tests, installer, unicode-folder or signing" ;;
 esac

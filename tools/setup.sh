@@ -28,7 +28,7 @@ if [ "$what" = test ]; then
         # the Debian package and its check
         dpkg-dev file lintian
         # the Windows program: the cross compiler, its installer's builder, and Wine to test both
-        g++-mingw-w64-x86-64-posix wixl wine wine64 unzip
+        g++-mingw-w64-x86-64-posix wixl msitools osslsigncode openssl wine wine64 unzip
     )
 fi
 bash tools/install-packages.sh "${packages[@]}"

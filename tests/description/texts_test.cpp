@@ -13,12 +13,6 @@ TEST(CopyrightNotice, KeepsItsSingleYearOnlyIn2005)
     EXPECT_EQ(description::copyrightNotice(2004), "Copyright \u00A9 2005 - 2004 Morvalenite"); // a clock set back
 }
 
-TEST(VersionText, WritesTheMinorNumberInFull)
-{
-    EXPECT_EQ(description::versionText(1, 0), "Version 1.0");
-    EXPECT_EQ(description::versionText(1, 10), "Version 1.10");
-}
-
 TEST(SystemClock, ReadsThisYear)
 {
     // Today's year in UTC, from another source than the clock's; the local year differs

@@ -1,6 +1,6 @@
+#include "help/sitemap.h"
 #include "helpviewer/chm_archive.h"
 #include "helpviewer/help_viewer.h"
-#include "help/sitemap.h"
 #include "helpviewer/topic_link.h"
 #include "identity/product.h"
 #include "platform/browser_unix.h"

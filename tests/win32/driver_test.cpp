@@ -1,11 +1,13 @@
 // Drives the real passer-rating.exe as a user does: keys and clicks go in as input
 // (SendInput), so they pass the program's message loop, its accelerators and the dialog
-// manager. Messages serve only to read what the windows show (texts, focus, selection) and
-// to find them. PASSER_RATING_EXE names the program.
+// manager. Messages serve only to read what the windows show (texts, focus, selection,
+// fonts) and to find them; the built file's resources are read as Windows reads them.
+// PASSER_RATING_EXE names the program.
 
 #include "identity/product.h"
 #include "platform/windows_text.h"
 #include "ui/description/texts.h"
+#include "ui/description/twips.h"
 #include "ui/win32/window_ids.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +17,7 @@
 #include <cwchar>
 #include <fstream>
 #include <functional>
-#include <initializer_list>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -93,14 +95,14 @@ testing::AssertionResult gone(HWND window)
 }
 
 // Keys held down in order and let go in reverse: {VK_MENU, 'C'} is Alt+C.
-void press(std::initializer_list<WORD> keys)
+void press(const std::vector<WORD>& keys)
 {
     std::vector<INPUT> inputs(keys.size() * 2);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         INPUT& down = inputs[i];
         INPUT& up = inputs[inputs.size() - 1 - i];
         down.type = up.type = INPUT_KEYBOARD;
-        down.ki.wVk = up.ki.wVk = std::data(keys)[i];
+        down.ki.wVk = up.ki.wVk = keys[i];
         up.ki.dwFlags = KEYEVENTF_KEYUP;
     }
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
@@ -274,12 +276,18 @@ TEST_F(Program, SplashHandsOverToTheCalculatorAfterTwoSeconds)
     EXPECT_TRUE(focusIn(description::kTxtCompletions));
 }
 
-TEST_F(Program, ACharacterKeyOnTheSplashEndsTheProgram)
+// A character key, and a request to close it (Alt+F4; End task sends the same message).
+class SplashClosed : public Program, public testing::WithParamInterface<std::vector<WORD>> {};
+
+TEST_P(SplashClosed, EndsTheProgram)
 {
     ASSERT_TRUE(foreground(visibleWindow(win32::kSplashClass)));
-    typeKeys("q");
+    press(GetParam());
     EXPECT_TRUE(ended());
 }
+
+INSTANTIATE_TEST_SUITE_P(Keys, SplashClosed,
+                         testing::Values(std::vector<WORD>{'Q'}, std::vector<WORD>{VK_MENU, VK_F4}));
 
 TEST_F(Calculator, ATypedCalculationWithEnterThenEsc)
 {
@@ -292,9 +300,52 @@ TEST_F(Calculator, ATypedCalculationWithEnterThenEsc)
 
     press({VK_ESCAPE});
     EXPECT_TRUE(shows(description::kTxtPasserRating, ""));
+    ASSERT_NE(::IsWindowVisible(window()), FALSE); // Esc resets; it does not end the program
     for (const std::size_t entry : description::kEntryControls) {
         EXPECT_EQ(text(control(entry)), "");
     }
+}
+
+// Every letter without a modifier: a field drops it, and no shortcut or access key fires
+// (Ctrl+T resets, Alt+H opens Help: without their modifier they are plain letters).
+TEST_F(Calculator, EveryLetterTypedIntoAFieldChangesNothing)
+{
+    typeKeys("12");
+    for (WORD letter = 'A'; letter <= 'Z'; ++letter) {
+        press({letter});
+    }
+    typeKeys("3");
+    EXPECT_TRUE(shows(description::kTxtCompletions, "123"));
+    EXPECT_TRUE(focusIn(description::kTxtCompletions));
+    EXPECT_EQ(::GetForegroundWindow(), window());
+    for (std::size_t i = 0; i < description::kMainControls.size(); ++i) {
+        if (i != description::kTxtCompletions && description::kMainControls[i].kind != description::ControlKind::Label &&
+            description::kMainControls[i].kind != description::ControlKind::Option &&
+            description::kMainControls[i].kind != description::ControlKind::Button) {
+            EXPECT_EQ(text(control(i)), "") << description::kMainControls[i].name;
+        }
+    }
+    EXPECT_EQ(::SendMessageW(control(description::kOptNFL), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+// Screen readers name an edit control after the static text just before it among the
+// window's children.
+TEST_F(Calculator, EveryFieldFollowsItsLabelAmongTheWindowsChildren)
+{
+    std::vector<std::string> named;
+    HWND previous = nullptr;
+    for (HWND child = ::GetWindow(window(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        std::array<wchar_t, 16> kind{};
+        ::GetClassNameW(child, kind.data(), static_cast<int>(kind.size()));
+        if (::_wcsicmp(kind.data(), L"Edit") == 0) {
+            named.push_back(previous != nullptr ? text(previous) : "");
+        }
+        std::array<wchar_t, 16> before{};
+        ::GetClassNameW(child, before.data(), static_cast<int>(before.size()));
+        previous = ::_wcsicmp(before.data(), L"Static") == 0 ? child : nullptr;
+    }
+    EXPECT_EQ(named, (std::vector<std::string>{"Pass &Completions:", "&Pass Attempts:", "Passing &Yards:",
+                                               "&Touchdowns:", "&Interceptions:", "Passer Rating:"}));
 }
 
 TEST_F(Calculator, TabAndShiftTabWalkTheTabOrder)
@@ -492,5 +543,120 @@ INSTANTIATE_TEST_SUITE_P(Keys, EndsTheProgram,
                                              press({VK_MENU, VK_F4});
                                          },
                                          [] { choose('F', 'X'); }));
+
+// The program's resources as Windows reads them from the file.
+class BuiltFile : public testing::Test {
+  protected:
+    void SetUp() override
+    {
+        m_module = ::LoadLibraryExW(environment(L"PASSER_RATING_EXE").c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(m_module, nullptr);
+    }
+    void TearDown() override { ::FreeLibrary(m_module); }
+
+    [[nodiscard]] std::string resource(const wchar_t* name, const wchar_t* type) const
+    {
+        const HRSRC found = ::FindResourceW(m_module, name, type);
+        if (found == nullptr) {
+            return {};
+        }
+        const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(m_module, found)));
+        return {bytes, ::SizeofResource(m_module, found)};
+    }
+
+    HMODULE m_module = nullptr;
+};
+
+TEST_F(BuiltFile, ManifestAsksForCommonControls6PerMonitorDpiAndNoElevation)
+{
+    const std::string manifest = resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    for (const char* entry : {R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")", "PerMonitorV2",
+                              "true/pm", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", R"(level="asInvoker")"}) {
+        EXPECT_NE(manifest.find(entry), std::string::npos) << entry << " in\n" << manifest;
+    }
+}
+
+TEST_F(BuiltFile, ShellIconHasEverySizeAndTheVersionItsCopyright)
+{
+    // The first icon group, which the shell shows: GRPICONDIR, then 14 bytes an image whose
+    // first is its width (0 for 256).
+    const std::string group = resource(L"APPICON", MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    ASSERT_GE(group.size(), 6U);
+    std::set<int> sizes;
+    for (std::size_t at = 6; at + 14 <= group.size(); at += 14) {
+        const int width = static_cast<unsigned char>(group[at]);
+        sizes.insert(width == 0 ? 256 : width);
+    }
+    EXPECT_EQ(sizes, (std::set<int>{16, 24, 32, 48, 256}));
+
+    // The version resource holds its strings in UTF-16.
+    const std::string version = resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)); // RT_VERSION
+    const std::wstring wide(reinterpret_cast<const wchar_t*>(version.data()), version.size() / sizeof(wchar_t));
+    const std::size_t key = wide.find(L"LegalCopyright");
+    ASSERT_NE(key, std::wstring::npos);
+    std::size_t value = key + std::wcslen(L"LegalCopyright");
+    while (value < wide.size() && wide[value] == L'\0') {
+        ++value;
+    }
+    EXPECT_EQ(platform::toUtf8(wide.c_str() + value).rfind("Copyright \u00A9 2005 - ", 0), 0U);
+}
+
+// The program started at another DPI, as Windows' display scaling sets it: every control
+// at its twips at that DPI, and every caption inside its control in the window's font.
+class AtDpi : public Program, public testing::WithParamInterface<DWORD> {
+  protected:
+    void SetUp() override
+    {
+        setDpi(GetParam());
+        Program::SetUp();
+    }
+    void TearDown() override
+    {
+        Program::TearDown();
+        setDpi(96);
+    }
+
+  private:
+    static void setDpi(DWORD dpi)
+    {
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    }
+};
+
+TEST_P(AtDpi, EveryControlKeepsItsTwipsAndEveryCaptionFits)
+{
+    ASSERT_NE(calculator(), nullptr);
+    const int dpi = static_cast<int>(GetParam());
+    const auto pixels = [dpi](int twips) { return description::pixelsAt(twips, dpi); };
+    RECT client{};
+    ::GetClientRect(window(), &client);
+    EXPECT_EQ(client.right, pixels(description::kMainClientSize.width));
+    EXPECT_EQ(client.bottom, pixels(description::kMainClientSize.height));
+    const HDC dc = ::GetDC(window());
+    for (std::size_t i = 0; i < description::kMainControls.size(); ++i) {
+        const description::Control& row = description::kMainControls[i];
+        RECT box{};
+        ::GetWindowRect(control(i), &box);
+        ::MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&box), 2);
+        EXPECT_EQ((std::array<LONG, 4>{box.left, box.top, box.right - box.left, box.bottom - box.top}),
+                  (std::array<LONG, 4>{pixels(row.rect.left), pixels(row.rect.top), pixels(row.rect.width),
+                                       pixels(row.rect.height)}))
+            << row.name;
+        std::wstring caption = platform::toWide(row.caption);
+        std::erase(caption, L'&');
+        const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control(i), WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+        ::SelectObject(dc, old);
+        // An option's caption stands beside its round button.
+        const int room = box.right - box.left - (row.kind == description::ControlKind::Option ? pixels(255) : 0);
+        EXPECT_LE(extent.cx, room) << row.name;
+        EXPECT_LE(extent.cy, box.bottom - box.top) << row.name;
+    }
+    ::ReleaseDC(window(), dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scaled, AtDpi, testing::Values(144, 192));
 
 } // namespace

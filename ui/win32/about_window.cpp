@@ -22,14 +22,18 @@ LRESULT CALLBACK aboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         ::DestroyWindow(window);
         return 0;
+    case WM_DPICHANGED:
+        applyDpi(window, *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_PAINT: { // Line1, the etched separator
         PAINTSTRUCT paint{};
         const HDC dc = ::BeginPaint(window, &paint);
+        const int dpi = dotsPerInch(window);
         for (const description::Line& line : description::kAboutLines) {
             const HPEN pen = ::CreatePen(PS_SOLID, line.widthPixels, RGB(line.grey, line.grey, line.grey));
             const HGDIOBJ old = ::SelectObject(dc, pen);
-            ::MoveToEx(dc, pixels(line.x1), pixels(line.y), nullptr);
-            ::LineTo(dc, pixels(line.x2), pixels(line.y));
+            ::MoveToEx(dc, pixels(line.x1, dpi), pixels(line.y, dpi), nullptr);
+            ::LineTo(dc, pixels(line.x2, dpi), pixels(line.y, dpi));
             ::SelectObject(dc, old);
             ::DeleteObject(pen);
         }
@@ -51,8 +55,8 @@ void showAbout(const description::Clock& clock, HWND owner)
         createCentredWindow(WS_EX_DLGMODALFRAME, kAboutClass, description::aboutCaption(),
                             WS_POPUP | WS_CAPTION | WS_SYSMENU, description::kAboutClientSize, owner, nullptr);
     // First in tab order, so it holds the focus when the window opens.
-    const HWND ok = createChild(L"BUTTON", description::kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON,
-                                description::kAboutOk, about, kIdOk, windowFont());
+    const HWND ok =
+        createChild(L"BUTTON", description::kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, description::kAboutOk, about, kIdOk);
     addLogo(about, description::kAboutLogo);
     for (const description::Label& row : description::kAboutLabels) {
         const HWND label = addLabel(about, row);

@@ -48,6 +48,25 @@ ACCEL acceleratorOf(const description::Shortcut& shortcut, WORD command)
     return {static_cast<BYTE>(FVIRTKEY | (shortcut.ctrl ? FCONTROL : 0)), key, command};
 }
 
+// The order the controls are made in: the table's, but for a result field with its label
+// after it, which is made first. Screen readers name an edit control after the static
+// text just before it among the window's children; labels take no focus, so the tab order
+// stays the table's.
+std::array<std::size_t, description::kMainControls.size()> creationOrder()
+{
+    std::array<std::size_t, description::kMainControls.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        if (description::kMainControls[i].kind == ControlKind::Result &&
+            description::kMainControls[i + 1].kind == ControlKind::Label) {
+            std::swap(order[i], order[i + 1]);
+        }
+    }
+    return order;
+}
+
 } // namespace
 
 MainWindow::MainWindow(MainWindowCommands commands) : m_commands(std::move(commands))
@@ -71,11 +90,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::createControls()
 {
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+    for (const std::size_t i : creationOrder()) {
         const description::Control& row = description::kMainControls[i];
         const ControlClass control = classOf(row.kind, i == description::kOptNFL);
-        m_controls[i] =
-            createChild(control.className, row.caption, control.style, row.rect, m_window, controlId(i), windowFont());
+        m_controls[i] = createChild(control.className, row.caption, control.style, row.rect, m_window, controlId(i));
         if (row.kind == ControlKind::CountEntry || row.kind == ControlKind::YardsEntry) {
             makeEntryField(m_controls[i], row.kind);
         }
@@ -152,6 +170,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return ::DefWindowProcW(m_window, message, wParam, lParam);
     case WM_CLOSE: // Form_Unload: the close box, the system menu, Alt+F4
         endProgram();
+        return 0;
+    case WM_DPICHANGED:
+        applyDpi(m_window, *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         return ::DefWindowProcW(m_window, message, wParam, lParam);

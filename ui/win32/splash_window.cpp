@@ -36,7 +36,7 @@ SplashWindow::SplashWindow(const description::Clock& clock, SplashCommands comma
     // Frame1 takes no clicks itself (a group box lets them through to the window), and
     // the labels and the logo keep theirs, so a click reaches the window only from the
     // frame's bare part.
-    createChild(L"BUTTON", {}, BS_GROUPBOX, description::kSplashFrame, m_window, -1, windowFont());
+    createChild(L"BUTTON", {}, BS_GROUPBOX, description::kSplashFrame, m_window, -1);
     addLogo(m_window, inFrame(description::kSplashLogo));
     for (description::Label row : description::kSplashLabels) {
         row.rect = inFrame(row.rect);
@@ -115,6 +115,12 @@ LRESULT CALLBACK SplashWindow::procedure(HWND window, UINT message, WPARAM wPara
                 return 0;
             }
             break;
+        case WM_CLOSE: // Alt+F4, the close command, End task: as a key does
+            self->closeEarly();
+            return 0;
+        case WM_DPICHANGED:
+            applyDpi(window, *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_CHAR: // Form_KeyPress: any character but Tab, whatever its value
             if (wParam != '\t') {
                 self->closeEarly();
@@ -123,7 +129,7 @@ LRESULT CALLBACK SplashWindow::procedure(HWND window, UINT message, WPARAM wPara
             break;
         case WM_LBUTTONDOWN: {
             const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            const RECT frame = pixels(description::kSplashFrame);
+            const RECT frame = pixels(description::kSplashFrame, dotsPerInch(window));
             if (::PtInRect(&frame, point) != FALSE) {
                 self->Frame1_Click();
                 return 0;

@@ -2,8 +2,9 @@
 
 // The splash window for Windows: a popup with the fixed-dialog border and no caption,
 // out of the taskbar, with the frame, the logo and the labels of its designed table.
-// A one-shot timer of 2000 ms hands over to the calculator; a character key or a click on
-// the bare frame before that closes it, and the program ends.
+// A one-shot timer of 2000 ms hands over to the calculator; a character key, a click on
+// the bare frame or a request to close it (Alt+F4, End task) before that closes it, and
+// the program ends.
 
 #include <functional>
 
