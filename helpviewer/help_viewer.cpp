@@ -204,7 +204,7 @@ void HelpViewer::fillTabs()
         if (!std::holds_alternative<QByteArray>(bytes)) {
             continue;
         }
-        const QByteArray& sitemap = std::get<QByteArray>(bytes);
+        const auto& sitemap = std::get<QByteArray>(bytes);
         const std::vector<SitemapEntry> entries =
             parseSitemap({sitemap.constData(), static_cast<std::size_t>(sitemap.size())});
         if (contents) {

@@ -318,12 +318,9 @@ TEST_F(Calculator, EveryLetterTypedIntoAFieldChangesNothing)
     EXPECT_TRUE(shows(description::kTxtCompletions, "123"));
     EXPECT_TRUE(focusIn(description::kTxtCompletions));
     EXPECT_EQ(::GetForegroundWindow(), window());
-    for (std::size_t i = 0; i < description::kMainControls.size(); ++i) {
-        if (i != description::kTxtCompletions && description::kMainControls[i].kind != description::ControlKind::Label &&
-            description::kMainControls[i].kind != description::ControlKind::Option &&
-            description::kMainControls[i].kind != description::ControlKind::Button) {
-            EXPECT_EQ(text(control(i)), "") << description::kMainControls[i].name;
-        }
+    for (const std::size_t other : {description::kTxtAttempts, description::kTxtYards, description::kTxtTouchdowns,
+                                    description::kTxtInterceptions, description::kTxtPasserRating}) {
+        EXPECT_EQ(text(control(other)), "") << description::kMainControls[other].name;
     }
     EXPECT_EQ(::SendMessageW(control(description::kOptNFL), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
@@ -332,17 +329,18 @@ TEST_F(Calculator, EveryLetterTypedIntoAFieldChangesNothing)
 // window's children.
 TEST_F(Calculator, EveryFieldFollowsItsLabelAmongTheWindowsChildren)
 {
-    std::vector<std::string> named;
+    const auto is = [](HWND child, const wchar_t* className) {
+        std::array<wchar_t, 16> name{};
+        ::GetClassNameW(child, name.data(), static_cast<int>(name.size()));
+        return ::_wcsicmp(name.data(), className) == 0;
+    };
+    std::vector<std::string> named; // the text before each edit control, if a static's
     HWND previous = nullptr;
     for (HWND child = ::GetWindow(window(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        std::array<wchar_t, 16> kind{};
-        ::GetClassNameW(child, kind.data(), static_cast<int>(kind.size()));
-        if (::_wcsicmp(kind.data(), L"Edit") == 0) {
-            named.push_back(previous != nullptr ? text(previous) : "");
+        if (is(child, L"Edit")) {
+            named.push_back(previous != nullptr && is(previous, L"Static") ? text(previous) : "");
         }
-        std::array<wchar_t, 16> before{};
-        ::GetClassNameW(child, before.data(), static_cast<int>(before.size()));
-        previous = ::_wcsicmp(before.data(), L"Static") == 0 ? child : nullptr;
+        previous = child;
     }
     EXPECT_EQ(named, (std::vector<std::string>{"Pass &Completions:", "&Pass Attempts:", "Passing &Yards:",
                                                "&Touchdowns:", "&Interceptions:", "Passer Rating:"}));

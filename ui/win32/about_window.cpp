@@ -55,8 +55,8 @@ void showAbout(const description::Clock& clock, HWND owner)
         createCentredWindow(WS_EX_DLGMODALFRAME, kAboutClass, description::aboutCaption(),
                             WS_POPUP | WS_CAPTION | WS_SYSMENU, description::kAboutClientSize, owner, nullptr);
     // First in tab order, so it holds the focus when the window opens.
-    const HWND ok =
-        createChild(L"BUTTON", description::kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, description::kAboutOk, about, kIdOk);
+    const HWND ok = createChild(L"BUTTON", description::kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON,
+                                description::kAboutOk, about, kIdOk);
     addLogo(about, description::kAboutLogo);
     for (const description::Label& row : description::kAboutLabels) {
         const HWND label = addLabel(about, row);

@@ -47,7 +47,8 @@ void place(const Placed& placed, int dpi)
 SIZE frameSize(description::TwipsSize size, DWORD style, bool menu, DWORD exStyle, int dpi)
 {
     RECT frame{0, 0, pixels(size.width, dpi), pixels(size.height, dpi)};
-    static const auto adjustForDpi = user32<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi =
+        user32<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
     if (adjustForDpi != nullptr) {
         adjustForDpi(&frame, style, menu ? TRUE : FALSE, exStyle, static_cast<UINT>(dpi));
     } else {
@@ -124,9 +125,8 @@ HWND createCentredWindow(DWORD exStyle, const wchar_t* className, const std::str
     // Laid out at the primary screen's DPI, where it opens; at its own, should that differ.
     SIZE frame = frameSize(size, style, menu != nullptr, exStyle, dotsPerInch());
     POINT at = centred(frame);
-    const HWND window =
-        ::CreateWindowExW(exStyle, className, platform::toWide(title).c_str(), style, at.x, at.y, frame.cx, frame.cy,
-                          owner, menu, ::GetModuleHandleW(nullptr), nullptr);
+    const HWND window = ::CreateWindowExW(exStyle, className, platform::toWide(title).c_str(), style, at.x, at.y,
+                                          frame.cx, frame.cy, owner, menu, ::GetModuleHandleW(nullptr), nullptr);
     const int dpi = dotsPerInch(window);
     if (dpi != dotsPerInch()) {
         frame = frameSize(size, style, menu != nullptr, exStyle, dpi);
@@ -139,9 +139,9 @@ HWND createCentredWindow(DWORD exStyle, const wchar_t* className, const std::str
 HWND createChild(const wchar_t* className, const std::string& text, DWORD style, const description::TwipsRect& rect,
                  HWND parent, int id, Face face)
 {
-    const HWND child =
-        ::CreateWindowExW(0, className, platform::toWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+    const HWND child = ::CreateWindowExW(0, className, platform::toWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                                         0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         ::GetModuleHandleW(nullptr), nullptr);
     const Placed placed{child, rect, face};
     place(placed, dotsPerInch(parent));
     layouts()[parent].push_back(placed);
