@@ -26,6 +26,6 @@ class Browser {
 // tell the user itself (off Windows), so the user can copy it into a browser by hand.
 using BrowserFailed = std::function<void(const std::string& address)>;
 
-std::unique_ptr<Browser> createBrowser(BrowserFailed failed);
+std::unique_ptr<Browser> createBrowser(const BrowserFailed& failed);
 
 } // namespace platform

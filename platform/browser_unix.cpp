@@ -38,9 +38,9 @@ void DesktopBrowser::open(const std::string& address)
     process->start();
 }
 
-std::unique_ptr<Browser> createBrowser(BrowserFailed failed)
+std::unique_ptr<Browser> createBrowser(const BrowserFailed& failed)
 {
-    return std::make_unique<DesktopBrowser>("xdg-open", std::move(failed));
+    return std::make_unique<DesktopBrowser>("xdg-open", failed);
 }
 
 } // namespace platform

@@ -22,7 +22,7 @@ class WindowsBrowser final : public Browser {
 
 } // namespace
 
-std::unique_ptr<Browser> createBrowser(BrowserFailed /*failed*/)
+std::unique_ptr<Browser> createBrowser(const BrowserFailed& /*failed*/)
 {
     return std::make_unique<WindowsBrowser>();
 }
