@@ -81,6 +81,7 @@ class Desktop:
             self._window_manager_command(), env=self.env,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         wait_for(self._manager_ready, what=f"{window_manager} to manage the screen")
+        self._wait_until_new_windows_get_the_focus()
 
     def _window_manager_command(self):
         if self.window_manager == "openbox":
@@ -98,6 +99,21 @@ class Desktop:
     def _manager_ready(self):
         # An EWMH window manager announces itself on the root window.
         return "window id" in self.property(None, "_NET_SUPPORTING_WM_CHECK")
+
+    def _wait_until_new_windows_get_the_focus(self):
+        """A window manager announces itself before it has finished starting, and a window
+        mapped before then is managed as one it found, which gets no focus: the first
+        program of the session would lose its splash. A probe window shows when it is
+        ready for the programs."""
+        probe = subprocess.Popen(["xmessage", "-title", "e2e-probe", "ready"], env=self.env,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            wait_for(self.focused_title, until=lambda title: title == "e2e-probe",
+                     what=f"{self.window_manager} to give a new window the focus")
+        finally:
+            probe.kill()
+            probe.wait()
+        wait_for(lambda: self.windows("^e2e-probe$"), until=lambda found: not found, what="the probe to go")
 
     def stop(self):
         for process in reversed(self.processes):
@@ -164,8 +180,10 @@ class Desktop:
                 # so only the focus tells that this window is the one a key reaches.
                 if active and active == self.xdotool("getwindowfocus") and predicate(active):
                     return active
+            focus = self.xdotool("getwindowfocus")
             raise AssertionError(f"timed out after {timeout:g} s waiting for {what} to become "
-                                 f"active; last active: {active}")
+                                 f"active; last active: {active} ({self.xdotool('getwindowname', active or '0')!r},"
+                                 f" {self.property(active, '_NET_WM_WINDOW_TYPE').strip()}), focus: {focus}")
 
         try:
             yield first
