@@ -15,8 +15,8 @@ export XDG_RUNTIME_DIR=$runtime XDG_CACHE_HOME=$runtime/cache
 # The desktop session (tools/desktop.py) is shared with the benchmarks.
 export PYTHONPATH=$PWD/../../tools
 # The accessibility registry is up before the first case, as a desktop session starts
-# it at login: a program that had to wait for its start would wait in a D-Bus call (on
-# the splash cases' slowed clock, four times as long), and the case would race that wait.
+# it at login, rather than started by the first program that asks for it; one that does
+# not answer stops the suite with that message instead of failing case after case.
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
