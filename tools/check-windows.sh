@@ -152,8 +152,8 @@ installer() {
     echo "installer: installed, started, calculated, opened its help, removed without a trace"
 }
 
-# The program from a folder whose name is outside any ANSI code page: it starts, and F1
-# opens its help.
+# The program from a folder whose name is outside any ANSI code page: it starts,
+# calculates, opens its help and hands the home page to the browser.
 unicode_folder() {
     session
     local folder="$WINEPREFIX/drive_c/users/Łukasz Ωmega"
@@ -161,9 +161,10 @@ unicode_folder() {
     cp "$exe" "$folder/"
     cp "$build/app/Help/"*.chm "$folder/Help/"
     LC_ALL=C.UTF-8 PASSER_RATING_EXE=$(winepath -w "$folder/passer-rating.exe") \
+        PASSER_RATING_BROWSER_RECORD=$(winepath -w "$work/browser.txt") \
         wine "$build/tests/win32/win32_driver_test.exe" --gtest_brief=1 \
-        --gtest_filter='Calculator.F1AndHelpIndexOpenTheHelpViewerOnTheirTab'
-    echo "the program ran and opened its help from $(basename "$folder")"
+        --gtest_filter='Calculator.ATypedCalculationWithEnterThenEsc:Calculator.F1*:Calculator.TheHomePage*'
+    echo "the program ran, calculated, opened its help and the home page from $(basename "$folder")"
 }
 
 # The signing step as a release runs it, with a throwaway self-signed certificate: the
