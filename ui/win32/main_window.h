@@ -2,13 +2,13 @@
 
 // The calculator window for Windows, built from the designed tables of ui/description:
 // edit controls, buttons, option buttons and labels at their twips in tab order, the
-// menu bar, and an accelerator table for F1, F3, Ctrl+L and Ctrl+T. Enter, Esc, Tab and
-// the access keys are the dialog manager's (IsDialogMessage in the message loop), with
-// Calculate as the default and Reset as the cancel button. The window is a plain one, so
-// it does the two things a dialog's procedure would: it moves the focus when the dialog
-// manager asks (WM_NEXTDLGCTL, a label's access key) and keeps the focused control across
-// deactivation (WM_ACTIVATE). Calculate runs the shared calculate flow with this window
-// as its view.
+// menu bar, and an accelerator table of the menu items' keys. Enter, Esc, Tab and the
+// access keys are the dialog manager's (IsDialogMessage in the message loop), with the
+// description's default and cancel buttons as IDOK and IDCANCEL. The window is a plain
+// one, so it does the two things a dialog's procedure would: it moves the focus when the
+// dialog manager asks (WM_NEXTDLGCTL, a label's access key) and keeps the focused control
+// across deactivation (WM_ACTIVATE). Every button and menu item runs its command through
+// the description, with this window as the view.
 
 #include "ui/description/commands.h"
 #include "ui/description/main_form.h"
