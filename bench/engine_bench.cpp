@@ -43,7 +43,7 @@ void BM_CalculateProfessional(benchmark::State& state)
     const engine::FieldTexts texts{"502", "343", "4643", "45", "6"};
     for (auto _ : state) {
         benchmark::DoNotOptimize(texts);
-        benchmark::DoNotOptimize(engine::calculate(texts, engine::Formula::Professional, "."));
+        benchmark::DoNotOptimize(engine::calculate(texts, engine::Formula::Professional, {}));
     }
 }
 BENCHMARK(BM_CalculateProfessional);
@@ -53,7 +53,7 @@ void BM_CalculateCollege(benchmark::State& state)
     const engine::FieldTexts texts{"502", "343", "4643", "45", "6"};
     for (auto _ : state) {
         benchmark::DoNotOptimize(texts);
-        benchmark::DoNotOptimize(engine::calculate(texts, engine::Formula::College, "."));
+        benchmark::DoNotOptimize(engine::calculate(texts, engine::Formula::College, {}));
     }
 }
 BENCHMARK(BM_CalculateCollege);

@@ -3,6 +3,7 @@
 #include "engine/total.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace engine {
@@ -23,12 +24,6 @@ double rounded(double value, std::int16_t places)
     return RoundAdv(value, places).value();
 }
 
-// Every professional component rounds its raw value to two places, scales it, and
-// rounds the scaled value to three.
-template <typename Scale> double twiceRounded(double raw, Scale scale)
-{
-    return rounded(scale(rounded(raw, 2)), 3);
-}
 
 } // namespace
 
@@ -59,9 +54,9 @@ std::string_view messageText(Refusal refusal)
 
 std::optional<Refusal> firstBrokenRule(const PasserStats& stats)
 {
-    // Sums and products in 32 bits: full-season totals overflow 16 (99 x 331 > 32767).
-    const std::int32_t attempts = stats.attempts;
-    const std::int32_t completions = stats.completions;
+    // Sums and products in 64 bits: career totals overflow 32 (99 x 21,691,754 > 2^31).
+    const std::int64_t attempts = stats.attempts;
+    const std::int64_t completions = stats.completions;
     if (completions > attempts) {
         return Refusal::CompletionsExceedAttempts;
     }
@@ -80,59 +75,60 @@ std::optional<Refusal> firstBrokenRule(const PasserStats& stats)
     return std::nullopt;
 }
 
-ProfessionalComponents professionalComponents(const PasserStats& stats)
+ProfessionalWork professionalWork(const PasserStats& stats)
 {
     // Each step is one double operation in the order written: the quotient first, then
     // the product with 100; 30 is subtracted before the product with 0.05.
     const double attempts = stats.attempts;
-    ProfessionalComponents components;
-    components.completion =
-        bounded(twiceRounded(stats.completions / attempts * 100, [](double value) { return (value - 30) * 0.05; }));
-    components.yards = bounded(twiceRounded(stats.yards / attempts - 3, [](double value) { return value * 0.25; }));
-    components.touchdown =
-        bounded(twiceRounded(stats.touchdowns / attempts * 100, [](double value) { return value * 0.2; }));
-    // No upper bound here: negative interceptions can lift it above 2.375.
-    components.interception = std::max(0.0, kComponentCap - twiceRounded(stats.interceptions / attempts * 100,
-                                                                         [](double value) { return value * 0.25; }));
-    return components;
+    const std::array<double, kStepCount> raw{stats.completions / attempts * 100, stats.yards / attempts - 3,
+                                             stats.touchdowns / attempts * 100, stats.interceptions / attempts * 100};
+    ProfessionalWork work;
+    std::ranges::transform(raw, work.rates.begin(), [](double value) { return rounded(value, 2); });
+    const auto rate = [&work](Step step) { return work.rates[static_cast<std::size_t>(step)]; };
+    work.components = {
+        bounded(rounded((rate(Step::Completion) - 30) * 0.05, 3)),
+        bounded(rounded(rate(Step::Yards) * 0.25, 3)),
+        bounded(rounded(rate(Step::Touchdown) * 0.2, 3)),
+        // No upper bound here: negative interceptions can lift it above 2.375.
+        std::max(0.0, kComponentCap - rounded(rate(Step::Interception) * 0.25, 3)),
+    };
+    const auto& c = work.components;
+    work.rating = rounded((((c[0] + c[1]) + c[2]) + c[3]) / 6 * 100, 1);
+    return work;
 }
 
 double professionalRating(const PasserStats& stats)
 {
-    const ProfessionalComponents c = professionalComponents(stats);
-    return rounded((((c.completion + c.yards) + c.touchdown) + c.interception) / 6 * 100, 1);
+    return professionalWork(stats).rating;
 }
 
 double collegeRating(const PasserStats& stats)
 {
-    // The products in 32 bits, for the same reason as the tests.
-    const std::int32_t touchdownPoints = 330 * std::int32_t{stats.touchdowns};
-    const std::int32_t interceptionPoints = 200 * std::int32_t{stats.interceptions};
-    const std::int32_t completionPoints = 100 * std::int32_t{stats.completions};
-    double sum = stats.yards * 8.4;
-    sum += touchdownPoints;
-    sum -= interceptionPoints;
-    sum += completionPoints;
+    // The products in 64 bits, for the same reason as the tests.
+    double sum = stats.yards * kCollegeYardPoints;
+    sum += static_cast<double>(kCollegeTouchdownPoints * stats.touchdowns);
+    sum -= static_cast<double>(kCollegeInterceptionPoints * stats.interceptions);
+    sum += static_cast<double>(kCollegeCompletionPoints * stats.completions);
     return sum / stats.attempts;
 }
 
-Calculation calculate(const FieldTexts& texts, Formula formula, std::string_view decimalSeparator)
+Calculation calculate(const FieldTexts& texts, Formula formula, Separators separators)
 {
     Calculation result;
-    const auto read = [&](Field field) -> Expected<std::int16_t, TotalError> {
+    const auto read = [&](Field field) -> Expected<std::int32_t, TotalError> {
         const auto index = static_cast<std::size_t>(field);
         if (texts[index].empty()) {
             result.readAsZero[index] = true;
-            return std::int16_t{0};
+            return std::int32_t{0};
         }
-        return parseTotal(texts[index], decimalSeparator);
+        return parseTotal(texts[index], separators);
     };
     const auto refuse = [&](Refusal refusal) {
         result.refusal = refusal;
         return result;
     };
 
-    PasserStats stats;
+    PasserStats& stats = result.stats;
     const auto attempts = read(Field::Attempts);
     if (!attempts) {
         return refuse(Refusal::AttemptsUnreadable);
@@ -162,7 +158,7 @@ Calculation calculate(const FieldTexts& texts, Formula formula, std::string_view
     }
 
     const double rating = formula == Formula::Professional ? professionalRating(stats) : collegeRating(stats);
-    result.rating = numberText(rating, decimalSeparator);
+    result.rating = numberText(rating, separators.decimal);
     return result;
 }
 

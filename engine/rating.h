@@ -5,12 +5,13 @@
 // the empty fields that were read and so now read "0".
 //
 //   texts --parseTotal--> PasserStats --firstBrokenRule--> Refusal
-//                                     --professionalRating / collegeRating--> double
+//                                     --professionalWork / collegeRating--> double
 //                                     --numberText--> rating text
 
 #include "engine/expected.h"
 #include "engine/number_text.h"
 #include "engine/round.h"
+#include "engine/total.h"
 
 #include <array>
 #include <cstddef>
@@ -28,12 +29,13 @@ inline constexpr std::size_t kFieldCount = 5;
 
 using FieldTexts = std::array<std::string_view, kFieldCount>; // indexed by Field
 
+// Career totals fit: 32 bits, and every sum and product of them is formed in 64.
 struct PasserStats {
-    std::int16_t attempts = 0;
-    std::int16_t completions = 0;
-    std::int16_t yards = 0;
-    std::int16_t touchdowns = 0;
-    std::int16_t interceptions = 0;
+    std::int32_t attempts = 0;
+    std::int32_t completions = 0;
+    std::int32_t yards = 0;
+    std::int32_t touchdowns = 0;
+    std::int32_t interceptions = 0;
 };
 
 // Why a calculation ends without a rating; each has one message for the user.
@@ -51,16 +53,30 @@ enum class Refusal {
 
 std::string_view messageText(Refusal refusal);
 
-struct ProfessionalComponents {
-    double completion = 0;
-    double yards = 0;
-    double touchdown = 0;
-    double interception = 0;
+// The professional formula's four steps, in this order.
+enum class Step : std::size_t { Completion, Yards, Touchdown, Interception };
+inline constexpr std::size_t kStepCount = 4;
+
+// How a professional rating is found: each step's rate rounded to two places
+// (completions, touchdowns and interceptions per 100 attempts; yards per attempt less 3),
+// its component bounded and rounded to three, and the rating rounded to one.
+struct ProfessionalWork {
+    std::array<double, kStepCount> rates{};      // indexed by Step
+    std::array<double, kStepCount> components{}; // indexed by Step
+    double rating = 0;
 };
+
+// The college formula's points per yard, touchdown, interception (taken away) and
+// completion; their sum over the attempts is the rating.
+inline constexpr double kCollegeYardPoints = 8.4;
+inline constexpr std::int64_t kCollegeTouchdownPoints = 330;
+inline constexpr std::int64_t kCollegeInterceptionPoints = 200;
+inline constexpr std::int64_t kCollegeCompletionPoints = 100;
 
 struct Calculation {
     std::optional<Refusal> refusal; // when set, there is no rating
     NumberText rating;
+    PasserStats stats; // the totals as read; all five only with a rating
     std::array<bool, kFieldCount> readAsZero{}; // empty fields that were read
 };
 
@@ -68,10 +84,10 @@ struct Calculation {
 std::optional<Refusal> firstBrokenRule(const PasserStats& stats);
 
 // Attempts must not be zero for the three below; Calculate sees to that.
-ProfessionalComponents professionalComponents(const PasserStats& stats);
+ProfessionalWork professionalWork(const PasserStats& stats);
 double professionalRating(const PasserStats& stats);
 double collegeRating(const PasserStats& stats);
 
-Calculation calculate(const FieldTexts& texts, Formula formula, std::string_view decimalSeparator);
+Calculation calculate(const FieldTexts& texts, Formula formula, Separators separators);
 
 } // namespace engine

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -25,10 +27,10 @@ class WorkedExampleTest : public testing::TestWithParam<LineRow> {};
 TEST_P(WorkedExampleTest, BothFormulas)
 {
     const LineRow& row = GetParam();
-    const Calculation professional = calculate(row.texts, Formula::Professional, ".");
+    const Calculation professional = calculate(row.texts, Formula::Professional, {});
     ASSERT_FALSE(professional.refusal);
     EXPECT_EQ(professional.rating.view(), row.professional);
-    const Calculation college = calculate(row.texts, Formula::College, ".");
+    const Calculation college = calculate(row.texts, Formula::College, {});
     ASSERT_FALSE(college.refusal);
     EXPECT_EQ(college.rating.view(), row.college);
 }
@@ -45,6 +47,12 @@ const LineRow kLineRows[] = {
     {"FullSeason", {"502", "343", "4643", "45", "6"}, "122.5", "173.209561752988"},
     {"CompletionsAtSixteenBitLimit", {"400", "331", "3300", "20", "10"}, "107.3", "163.55"},
     {"CollegeProductsAbove16Bits", {"32000", "32000", "32767", "32000", "0"}, "118.8", "438.6013375"},
+    // Careers: 32-bit totals, 64-bit products.
+    {"CareerManning", {"9380", "6125", "71940", "539", "251"}, "96.5", "143.333262260128"},
+    {"CareerBrady", {"12050", "7753", "89214", "649", "212"}, "97.2", "140.785692946058"},
+    {"CollegeProductsAbove32Bits", {"2147483647", "2147483647", "0", "2147483647", "0"}, "118.8", "430"},
+    // Yards per attempt less 3 is 1.5E-05: rounded on its positional digits, 0.
+    {"YardsTermInExponentForm", {"200000", "100000", "600003", "0", "0"}, "56.3", "75.200126"},
     {"FractionalYardsHalfToEven", {"10", "5", "12.5", "0", "0"}, "56.3", "60.08"},
     // Pasted negative interceptions lift their component above 2.375: it has no cap.
     {"InterceptionComponentUncapped", {"10", "5", "50", "0", "-1"}, "106.3", "112"},
@@ -53,14 +61,16 @@ const LineRow kLineRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, WorkedExampleTest, testing::ValuesIn(kLineRows), RowName{});
 
-TEST(ProfessionalComponents, MatchWorkedExample)
+TEST(ProfessionalWork, MatchesWorkedExample)
 {
-    const auto components = engine::professionalComponents(PasserStats{34, 21, 285, 1, 1});
-    EXPECT_EQ(components.completion, 1.588);
-    EXPECT_EQ(components.yards, 1.345);
-    EXPECT_EQ(components.touchdown, 0.588);
-    // 2.375 - 0.735, not rounded again
-    EXPECT_DOUBLE_EQ(components.interception, 1.64);
+    const ProfessionalWork work = engine::professionalWork(PasserStats{34, 21, 285, 1, 1});
+    EXPECT_EQ(work.rates, (std::array{61.76, 5.38, 2.94, 2.94}));
+    // The interception component is 2.375 - 0.735, not rounded again.
+    EXPECT_EQ(work.components[0], 1.588);
+    EXPECT_EQ(work.components[1], 1.345);
+    EXPECT_EQ(work.components[2], 0.588);
+    EXPECT_DOUBLE_EQ(work.components[3], 1.64);
+    EXPECT_EQ(work.rating, 86);
 }
 
 struct RefusalRow {
@@ -75,7 +85,7 @@ TEST_P(RefusalTest, FirstBrokenRuleEndsWithoutRating)
 {
     const RefusalRow& row = GetParam();
     for (const Formula formula : {Formula::Professional, Formula::College}) {
-        const Calculation result = calculate(row.texts, formula, ".");
+        const Calculation result = calculate(row.texts, formula, {});
         ASSERT_TRUE(result.refusal);
         EXPECT_EQ(*result.refusal, row.refusal);
         EXPECT_TRUE(result.rating.empty());
@@ -87,9 +97,9 @@ const RefusalRow kRefusalRows[] = {
     {"AttemptsEmpty", {"", "", "", "", ""}, Refusal::AttemptsZero},
     {"AttemptsZero", {"0", "5", "", "", ""}, Refusal::AttemptsZero},
     {"AttemptsDoubleZero", {"00", "", "", "", ""}, Refusal::AttemptsZero},
-    {"AttemptsTooLarge", {"32768", "1", "", "", ""}, Refusal::AttemptsUnreadable},
+    {"AttemptsTooLarge", {"2147483648", "1", "", "", ""}, Refusal::AttemptsUnreadable},
     {"AttemptsText", {"abc", "1", "", "", ""}, Refusal::AttemptsUnreadable},
-    {"CompletionsTooLarge", {"10", "99999", "", "", ""}, Refusal::CompletionsUnreadable},
+    {"CompletionsTooLarge", {"10", "99999999999", "", "", ""}, Refusal::CompletionsUnreadable},
     {"CompletionsExceedAttempts", {"10", "11", "", "", ""}, Refusal::CompletionsExceedAttempts},
     {"TouchdownsExceedCompletions", {"10", "5", "", "6", ""}, Refusal::TouchdownsExceedCompletions},
     {"CompletionsPlusInterceptions", {"10", "8", "", "", "3"}, Refusal::CompletionsPlusInterceptionsExceedAttempts},
@@ -99,7 +109,7 @@ const RefusalRow kRefusalRows[] = {
     {"YardsBelowMinus99PerCompletion", {"10", "1", "-100", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
     {"YardsLoneMinus", {"10", "5", "-", "", ""}, Refusal::YardsError},
     {"YardsLonePoint", {"10", "5", ".", "", ""}, Refusal::YardsError},
-    {"TouchdownsTooLarge", {"10", "5", "", "40000", ""}, Refusal::YardsError},
+    {"TouchdownsTooLarge", {"10", "5", "", "4000000000", ""}, Refusal::YardsError},
     {"InterceptionsText", {"10", "5", "", "", "x"}, Refusal::YardsError},
     {"NegativeAttempts", {"-5", "-10", "", "-10", ""}, Refusal::YardsAboveCompletionsTimes99},
     {"NegativeAttemptsZeroCompletions", {"-5", "", "", "", ""}, Refusal::CompletionsExceedAttempts},
@@ -110,12 +120,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, RefusalTest, testing::ValuesIn(kRefusalRows), Row
 
 TEST(Calculate, EmptyFieldsReadBeforeAFailureAreReported)
 {
-    const Calculation result = calculate({"10", "", "x", "", ""}, Formula::Professional, ".");
+    const Calculation result = calculate({"10", "", "x", "", ""}, Formula::Professional, {});
     ASSERT_EQ(result.refusal, Refusal::YardsError);
     EXPECT_TRUE(result.readAsZero[static_cast<std::size_t>(Field::Completions)]);
     EXPECT_FALSE(result.readAsZero[static_cast<std::size_t>(Field::Touchdowns)]);
     EXPECT_FALSE(result.readAsZero[static_cast<std::size_t>(Field::Interceptions)]);
 }
+
+constexpr std::int32_t kMax = 2147483647;
 
 struct BoundaryRow {
     const char* name;
@@ -137,9 +149,10 @@ const BoundaryRow kBoundaryRows[] = {
     {"CompletionsEqualAttempts", {10, 10, 0, 0, 0}, false},
     {"CompletionsPlusInterceptionsEqualAttempts", {10, 8, 0, 0, 2}, false},
     {"TouchdownsEqualCompletions", {10, 5, 0, 5, 0}, false},
-    {"MaxTotalsSumAbove16Bits", {32767, 32767, 32767, 0, 0}, false},
-    {"SumAbove16BitsRefused", {32767, 32767, 0, 0, 32767}, true},
-    {"MinYards", {32767, 331, -32768, 0, 0}, false},
+    {"MaxTotalsProductAbove32Bits", {kMax, kMax, kMax, 0, 0}, false},
+    {"SumAbove32BitsRefused", {kMax, kMax, 0, 0, kMax}, true},
+    {"MinYards", {kMax, 21691755, -kMax - 1, 0, 0}, false},
+    {"BelowMinusNinetyNineTimes", {kMax, 21691754, -kMax - 1, 0, 0}, true},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 """The WebAssembly engine against the native one: the same calculations, generated with
-a fixed seed (both formulas, "." and ",", texts a user could type or paste), must give
+a fixed seed (both formulas, English and German separators, texts a user could type or
+paste, careers), must give
 byte-identical ratings, messages and empty-field reports.
 Usage: differential.py NATIVE_RATE_LINES WASM_RATE_LINES"""
 
@@ -19,18 +20,21 @@ def total(rng):
         return ""
     if kind < 0.9:
         return f"{rng.randint(-99, 999)}{rng.choice('.,')}{rng.randint(0, 99)}"
-    return rng.choice(["-", ".", "1e3", " 7", "00", "12.5", "13.5", "x", "3-", "32768", "-32768"])
+    if kind < 0.95:
+        return f"{rng.randint(1, 999)}{rng.choice('.,')}{rng.randint(0, 999):03d}"
+    return rng.choice(["-", ".", "1e3", " 7", "00", "12.5", "13.5", "x", "3-", "2147483648", "-2147483648",
+                       "1.234.567", "4,64", "1.234,5"])
 
 
 def calculations(count=2000, seed=20261207):
     rng = random.Random(seed)
     for n in range(count):
-        attempts = rng.randint(1, 600)
+        attempts = rng.randint(1, rng.choice([600, 15000]))
         completions = rng.randint(0, attempts)
         plausible = [attempts, completions, rng.randint(-99 * completions, 99 * completions),
                      rng.randint(0, completions), rng.randint(0, attempts - completions)]
         texts = [str(t) for t in plausible] if n % 2 else [total(rng) for _ in range(5)]
-        yield "\t".join([rng.choice("NC"), rng.choice(".,"), *texts])
+        yield "\t".join([rng.choice("NC"), *rng.choice([(".", ","), (",", "."), (".", "")]), *texts])
 
 
 def main(native, wasm):

@@ -14,9 +14,10 @@ void calculate(CalculatorView& view)
     }
     const engine::Formula formula =
         view.professionalSelected() ? engine::Formula::Professional : engine::Formula::College;
-    // A locale that names no separator writes ".".
-    const std::string separator = view.decimalSeparator();
-    const engine::Calculation result = engine::calculate(views, formula, separator.empty() ? "." : separator);
+    // A locale that names no decimal separator writes ".".
+    const LocaleSeparators separators = view.separators();
+    const engine::Calculation result = engine::calculate(
+        views, formula, {separators.decimal.empty() ? "." : separators.decimal, separators.group});
 
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (result.readAsZero[i]) {
@@ -28,6 +29,7 @@ void calculate(CalculatorView& view)
         return;
     }
     view.setRatingText(result.rating.view());
+    view.showWork(result.stats, formula);
 }
 
 } // namespace description

@@ -11,6 +11,12 @@
 
 namespace description {
 
+// How the user's locale writes numbers, as the window reads it.
+struct LocaleSeparators {
+    std::string decimal;
+    std::string group;
+};
+
 class CalculatorView {
   public:
     CalculatorView() = default;
@@ -24,8 +30,12 @@ class CalculatorView {
     virtual void setEntryText(engine::Field field, std::string_view text) = 0;
     virtual void setRatingText(std::string_view text) = 0; // shown from its start
     [[nodiscard]] virtual bool professionalSelected() const = 0;
-    [[nodiscard]] virtual std::string decimalSeparator() const = 0; // the user's locale's
-    virtual void showMessage(std::string_view text) = 0;            // returns once closed
+    [[nodiscard]] virtual LocaleSeparators separators() const = 0;
+    virtual void showMessage(std::string_view text) = 0; // returns once closed
+    // After a rating is shown, what it was found from. The desktop windows stay as
+    // designed and show nothing more; the web page shows the work and keeps the totals in
+    // its address.
+    virtual void showWork(const engine::PasserStats& /*stats*/, engine::Formula /*formula*/) {}
 };
 
 void calculate(CalculatorView& view);

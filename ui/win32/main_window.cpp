@@ -207,13 +207,16 @@ bool MainWindow::professionalSelected() const
     return ::SendMessageW(m_controls[description::kOptNFL], BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-std::string MainWindow::decimalSeparator() const
+description::LocaleSeparators MainWindow::separators() const
 {
-    std::wstring separator(8, L'\0');
-    const int length =
-        ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator.data(), static_cast<int>(separator.size()));
-    separator.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
-    return platform::toUtf8(separator);
+    const auto read = [](LCTYPE item) {
+        std::wstring separator(8, L'\0');
+        const int length =
+            ::GetLocaleInfoW(LOCALE_USER_DEFAULT, item, separator.data(), static_cast<int>(separator.size()));
+        separator.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
+        return platform::toUtf8(separator);
+    };
+    return {read(LOCALE_SDECIMAL), read(LOCALE_STHOUSAND)};
 }
 
 void MainWindow::showMessage(std::string_view text)

@@ -66,7 +66,7 @@ QString spokenName(QString caption)
 
 MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, QWidget* parent)
     : QMainWindow(parent), m_messages(messages), m_commands(std::move(commands)),
-      m_decimalSeparator(QLocale().decimalPoint().toStdString())
+      m_separators{QLocale().decimalPoint().toStdString(), QLocale().groupSeparator().toStdString()}
 {
     setObjectName("frmPasserRating");
     setWindowTitle(QString::fromUtf8(product::kTitle));
@@ -167,9 +167,9 @@ bool MainWindow::professionalSelected() const
     return m_professional->isChecked();
 }
 
-std::string MainWindow::decimalSeparator() const
+description::LocaleSeparators MainWindow::separators() const
 {
-    return m_decimalSeparator;
+    return m_separators;
 }
 
 void MainWindow::showMessage(std::string_view text)
