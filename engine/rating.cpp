@@ -102,14 +102,22 @@ double professionalRating(const PasserStats& stats)
     return professionalWork(stats).rating;
 }
 
-double collegeRating(const PasserStats& stats)
+CollegeWork collegeWork(const PasserStats& stats)
 {
     // The products in 64 bits, for the same reason as the tests.
-    double sum = stats.yards * kCollegeYardPoints;
-    sum += static_cast<double>(kCollegeTouchdownPoints * stats.touchdowns);
-    sum -= static_cast<double>(kCollegeInterceptionPoints * stats.interceptions);
-    sum += static_cast<double>(kCollegeCompletionPoints * stats.completions);
-    return sum / stats.attempts;
+    CollegeWork work;
+    work.yardPoints = stats.yards * 8.4;
+    work.touchdownPoints = static_cast<double>(std::int64_t{330} * stats.touchdowns);
+    work.interceptionPoints = static_cast<double>(std::int64_t{200} * stats.interceptions);
+    work.completionPoints = static_cast<double>(std::int64_t{100} * stats.completions);
+    work.rating = (((work.yardPoints + work.touchdownPoints) - work.interceptionPoints) + work.completionPoints) /
+                  stats.attempts;
+    return work;
+}
+
+double collegeRating(const PasserStats& stats)
+{
+    return collegeWork(stats).rating;
 }
 
 Calculation calculate(const FieldTexts& texts, Formula formula, Separators separators)

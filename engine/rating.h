@@ -66,12 +66,16 @@ struct ProfessionalWork {
     double rating = 0;
 };
 
-// The college formula's points per yard, touchdown, interception (taken away) and
-// completion; their sum over the attempts is the rating.
-inline constexpr double kCollegeYardPoints = 8.4;
-inline constexpr std::int64_t kCollegeTouchdownPoints = 330;
-inline constexpr std::int64_t kCollegeInterceptionPoints = 200;
-inline constexpr std::int64_t kCollegeCompletionPoints = 100;
+// How a college rating is found: points for the yards (8.4 each), touchdowns (330),
+// interceptions (200, taken away) and completions (100), summed in that order and
+// divided by the attempts.
+struct CollegeWork {
+    double yardPoints = 0;
+    double touchdownPoints = 0;
+    double interceptionPoints = 0;
+    double completionPoints = 0;
+    double rating = 0;
+};
 
 struct Calculation {
     std::optional<Refusal> refusal; // when set, there is no rating
@@ -86,6 +90,7 @@ std::optional<Refusal> firstBrokenRule(const PasserStats& stats);
 // Attempts must not be zero for the three below; Calculate sees to that.
 ProfessionalWork professionalWork(const PasserStats& stats);
 double professionalRating(const PasserStats& stats);
+CollegeWork collegeWork(const PasserStats& stats);
 double collegeRating(const PasserStats& stats);
 
 Calculation calculate(const FieldTexts& texts, Formula formula, Separators separators);

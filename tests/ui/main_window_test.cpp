@@ -26,7 +26,7 @@ class MainWindowTest : public QObject {
     void menusAndShortcutsAreTheDescribedOnesAndReachTheirServices();
     void tabOrder();
     void accessKeys();
-    void ratingUsesLocaleSeparator();
+    void totalsAndRatingAsTheLocaleWritesThem();
 
   private:
     template <typename T = QWidget> T* find(const char* name) const
@@ -158,15 +158,15 @@ void MainWindowTest::accessKeys()
     }
 }
 
-void MainWindowTest::ratingUsesLocaleSeparator()
+void MainWindowTest::totalsAndRatingAsTheLocaleWritesThem()
 {
     m_window.reset();
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     init();
     QLocale::setDefault(QLocale::c());
-    enterLine({"20", "14", "210", "2", "2"});
+    enterLine({"502", "343", "4.643", "45", "6"}); // "." groups thousands here
     clickCalculate();
-    QCOMPARE(rating(), QStringLiteral("97,9"));
+    QCOMPARE(rating(), QStringLiteral("122,5"));
 }
 
 QTEST_MAIN(MainWindowTest)

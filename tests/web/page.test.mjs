@@ -152,6 +152,59 @@ for (const name of browserNames) {
             assert.deepEqual(await page.$eval('#txtYards', (e) => [e.selectionStart, e.selectionEnd]), [0, 3]);
         });
 
+        onPage('the editing keys work in every field', async (page) => {
+            for (const [i, id] of ['txtCompletions', 'txtAttempts', 'txtYards', 'txtTouchdowns', 'txtInterceptions'].entries()) {
+                if (i > 0) await page.keyboard.press('Tab');
+                await page.keyboard.type('1234');
+                await keys(page, 'Home', 'Delete', 'ArrowRight', 'Backspace', 'End', 'Shift+ArrowLeft');
+                await page.keyboard.type('9');
+                await keys(page, 'Home', 'Shift+ArrowRight', 'Delete');
+                assert.equal(await value(page, id), '9', id);
+            }
+        });
+
+        onPage('the address keeps a calculation, and another page opened on it shows the same', async (page) => {
+            await typeTotals(page, [343, 502, 4643, 45, 6]);
+            await keys(page, 'Alt+n', 'Enter');
+            await rating(page, '173.209561752988');
+            const address = page.url();
+            assert.match(address, /#attempts=502&completions=343&yards=4643&touchdowns=45&interceptions=6&formula=ncaa$/);
+            // The work, as a table a screen reader reads, from the engine's own values.
+            const work = async () => page.$$eval('#workTable tr', (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent).join(' ')));
+            assert.ok((await work()).includes('Rating: the sum divided by attempts 502 173.209561752988'));
+            const context = await instance.browser.createBrowserContext();
+            const fresh = await context.newPage();
+            await fresh.goto(address);
+            await rating(fresh, '173.209561752988');
+            assert.deepEqual(await Promise.all(['txtAttempts', 'txtYards'].map((id) => value(fresh, id))), ['502', '4643']);
+            assert.equal(await fresh.$eval('#optNCAA', (e) => e.checked), true);
+            await context.close();
+            await page.bringToFront();
+            await keys(page, 'Alt+l', 'Alt+c');
+            await typeTotals(page, [21, 34, 285, 1, 1]);
+            await page.keyboard.press('Enter');
+            await rating(page, '86');
+            assert.deepEqual(await work(), ['Step Rate Component',
+                'Completions per 100 attempts, less 30, times 0.05 61.76 1.588', 'Yards per attempt, less 3, times 0.25 5.38 1.345',
+                'Touchdowns per 100 attempts, times 0.2 2.94 0.588', '2.375 less interceptions per 100 attempts times 0.25 2.94 1.64',
+                'Sum of the components  5.161', 'Rating  86']);
+            await page.keyboard.press('Escape');
+            await waitFor(page, 'Reset to clear the address', () => location.hash, (hash) => hash === '');
+        });
+
+        onPage('a hostile address brings only a field\'s message', async (page) => {
+            const hostile = [['%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', 'The Pass Attempts field contains an error.'],
+                ['99999999999999999999', 'The Pass Attempts field contains an error.'],
+                ['10&completions=</script><script>alert(1)</script>', 'The Pass Completions field contains an error.']];
+            for (const [attempts, message] of hostile) {
+                await page.goto(`${server.url}#attempts=${attempts}`);
+                await page.reload();
+                assert.equal(await dialogText(page), message);
+                assert.equal(await page.$$eval('img, script', (e) => e.length), 3, 'only the logos and the page script');
+            }
+            assert.deepEqual(page.problems, []);
+        });
+
         onPage('a paste goes in as it is and is judged at Calculate', async (page) => {
             if (name === 'chromium') {
                 await instance.browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-write', 'clipboard-sanitized-write']);
@@ -252,14 +305,14 @@ for (const name of browserNames) {
         });
     });
 
-    test(`${name}: under German the rating has a comma`, async () => {
+    test(`${name}: under German "." groups thousands and the rating has a comma`, async () => {
         const server = await serve(site);
         const german = await launch(name, { language: 'de-DE' });
         try {
             const page = await open(german.browser, server.url);
-            await typeTotals(page, [14, 20, 210, 2, 2]);
+            await typeTotals(page, [343, 502, '4.643', 45, 6]);
             await page.keyboard.press('Enter');
-            await rating(page, '97,9');
+            await rating(page, '122,5');
         } finally {
             await german.close();
             await server.stop();

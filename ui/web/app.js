@@ -1,9 +1,11 @@
 // The calculator page: its controls were written from the window description (site.mjs);
 // this wires their events to the WebAssembly module, which runs the commands (Calculate,
 // Reset, Contents, Index, About) and judges every typed character, and implements what
-// the module asks of the window. The splash shows until the module is ready.
+// the module asks of the window. The splash shows until the module is ready; then a
+// calculation the address holds is filled in and calculated.
 //
 //   button, menu item, key --pr_run(command)--> module --page.*--> fields, dialogs, help tab
+//   a rating --page.show_work, page.set_address--> the work under it, the address
 
 const $ = (id) => document.getElementById(id);
 const main = $('frmPasserRating');
@@ -25,8 +27,8 @@ function handOver(text) {
 }
 
 // The locale's, read once as the page opens, as the desktop window does.
-const separator = new Intl.NumberFormat(navigator.language).formatToParts(1.5)
-    .find((part) => part.type === 'decimal')?.value ?? '';
+const numberParts = new Intl.NumberFormat(navigator.language).formatToParts(12345.5);
+const separator = (type) => numberParts.find((part) => part.type === type)?.value ?? '';
 
 function showModal(dialog) {
     const returnTo = document.activeElement;
@@ -49,9 +51,20 @@ const page = {
         rating.setSelectionRange(0, 0); // a long college rating shows its start
         rating.scrollLeft = 0;
         if (rating.value) $('announce').textContent = `${rating.getAttribute('aria-label')}: ${rating.value}`;
+        if (!rating.value) { // Reset: the address and the work forget the calculation too
+            $('work').hidden = true;
+            history.replaceState(null, '', location.pathname + location.search);
+        }
     },
     professional_selected: () => ($('optNFL').checked ? 1 : 0),
-    decimal_separator: () => handOver(separator),
+    select_formula: (professional) => { $(professional ? 'optNFL' : 'optNCAA').checked = true; },
+    decimal_separator: () => handOver(separator('decimal')),
+    group_separator: () => handOver(separator('group')),
+    show_work: (pointer, length) => showWork(textAt(pointer, length)),
+    set_address: (pointer, length) => {
+        history.replaceState(null, '', `#${textAt(pointer, length)}`);
+        $('cmdShare').hidden = !navigator.share;
+    },
     show_message: (pointer, length) => {
         $('dlgMessageText').textContent = textAt(pointer, length);
         showModal($('dlgMessage'));
@@ -65,6 +78,32 @@ const page = {
 };
 
 const run = (command) => engine.pr_run(Number(command));
+
+// The module's table of the work: a caption line, a header line, then a line a row.
+function showWork(table) {
+    const [caption, header, ...rows] = table.trimEnd().split('\n').map((line) => line.split('\t'));
+    const cell = (tag, text, scope) => {
+        const element = document.createElement(tag);
+        element.textContent = text;
+        if (scope) element.scope = scope;
+        return element;
+    };
+    const line = (cells) => {
+        const row = document.createElement('tr');
+        row.append(...cells);
+        return row;
+    };
+    const head = document.createElement('thead');
+    head.append(line(header.map((text) => cell('th', text, 'col'))));
+    const body = document.createElement('tbody');
+    body.append(...rows.map(([name, ...values]) => line([cell('th', name, 'row'), ...values.map((v) => cell('td', v))])));
+    $('workTable').replaceChildren(cell('caption', caption[0]), head, body);
+    $('work').hidden = false;
+}
+
+function share() {
+    navigator.share({ title: document.title, url: location.href }).catch(() => {}); // closed without sharing
+}
 
 // Menus: opened by a click or Alt and their letter; arrows, Enter, Esc and the items'
 // letters inside. An item runs with the focus back where it was.
@@ -201,6 +240,12 @@ function wire() {
     document.addEventListener('keydown', windowKey);
     $('dlgMessageOK').addEventListener('click', () => $('dlgMessage').close());
     $('cmdOK').addEventListener('click', () => $('frmAbout').close());
+    $('cmdShare').addEventListener('click', share);
+}
+
+// A calculation the address holds; the module judges its values as pasted text.
+function openAddress() {
+    if (location.hash.length > 1) engine.pr_open_address(handOver(location.hash));
 }
 
 async function start() {
@@ -217,6 +262,7 @@ async function start() {
     $('frmSplash').hidden = true;
     main.hidden = false;
     main.querySelector('.entry').focus(); // the first field in the tab order, the top one
+    openAddress();
     performance.mark('calculator-usable');
     document.documentElement.dataset.ready = '';
     navigator.serviceWorker?.register('sw.js');

@@ -4,6 +4,8 @@
 //
 //   page event --pr_run(command)--> description::run --imports--> the page's controls
 //   typed character --pr_accepts(control, code)--> keep or drop
+//   the address as the page opens --pr_open_address--> fields, formula, Calculate
+//   a rating shown --show_work, set_address--> the work under it, the page's address
 // The page itself was written at build time from describe_windows.cpp's JSON (site.mjs).
 
 #include "platform/help.h"
@@ -11,7 +13,9 @@
 #include "ui/description/commands.h"
 #include "ui/description/main_form.h"
 #include "ui/description/texts.h"
+#include "ui/web/calculation_address.h"
 #include "ui/web/help_site.h"
+#include "ui/web/work_table.h"
 
 #include <cstddef>
 #include <string>
@@ -27,7 +31,11 @@ PAGE_IMPORT(entry_text) std::size_t pageEntryText(int field);
 PAGE_IMPORT(set_entry_text) void pageSetEntryText(int field, const char* text, std::size_t length);
 PAGE_IMPORT(set_rating_text) void pageSetRatingText(const char* text, std::size_t length);
 PAGE_IMPORT(professional_selected) int pageProfessionalSelected();
+PAGE_IMPORT(select_formula) void pageSelectFormula(int professional);
 PAGE_IMPORT(decimal_separator) std::size_t pageDecimalSeparator();
+PAGE_IMPORT(group_separator) std::size_t pageGroupSeparator();
+PAGE_IMPORT(show_work) void pageShowWork(const char* table, std::size_t length);
+PAGE_IMPORT(set_address) void pageSetAddress(const char* fragment, std::size_t length);
 PAGE_IMPORT(show_message) void pageShowMessage(const char* text, std::size_t length);
 PAGE_IMPORT(show_about) void pageShowAbout();
 PAGE_IMPORT(open_help) void pageOpenHelp(const char* address, std::size_t length);
@@ -56,8 +64,20 @@ class PageView final : public description::CommandView {
     }
     void setRatingText(std::string_view text) override { pageSetRatingText(text.data(), text.size()); }
     [[nodiscard]] bool professionalSelected() const override { return pageProfessionalSelected() != 0; }
-    [[nodiscard]] std::string decimalSeparator() const override { return exchanged(pageDecimalSeparator()); }
+    [[nodiscard]] description::LocaleSeparators separators() const override
+    {
+        std::string decimal = exchanged(pageDecimalSeparator());
+        return {std::move(decimal), exchanged(pageGroupSeparator())};
+    }
     void showMessage(std::string_view text) override { pageShowMessage(text.data(), text.size()); }
+    void showWork(const engine::PasserStats& stats, engine::Formula formula) override
+    {
+        const std::string decimal = separators().decimal;
+        const std::string table = web::workTable(stats, formula, decimal.empty() ? "." : decimal);
+        pageShowWork(table.data(), table.size());
+        const std::string address = web::calculationAddress(stats, formula);
+        pageSetAddress(address.data(), address.size());
+    }
     void showAbout() override { pageShowAbout(); }
     void endProgram() override {}
 };
@@ -80,6 +100,8 @@ class PageClock final : public description::Clock {
     [[nodiscard]] int currentYear() const override { return pageLocalYear(); }
 };
 
+PageView g_view; // the page, for every export
+
 std::size_t handOver(std::string text)
 {
     g_exchange = std::move(text);
@@ -101,10 +123,27 @@ PAGE_EXPORT(pr_exchange) const char* pr_exchange()
 
 PAGE_EXPORT(pr_run) void pr_run(int command)
 {
-    static PageView view;
     static PageHelp help;
     const description::PlatformServices services{.help = &help, .browser = nullptr, .helpFile = web::kHelpFolder};
-    description::run(static_cast<description::Command>(command), view, services);
+    description::run(static_cast<description::Command>(command), g_view, services);
+}
+
+// The address's fragment, handed over in the exchange buffer: a calculation it holds
+// is filled in and calculated, as if pasted and entered. Returns whether it held one.
+PAGE_EXPORT(pr_open_address) int pr_open_address(std::size_t length)
+{
+    const auto calculation = web::readCalculationAddress(exchanged(length));
+    if (!calculation) {
+        return 0;
+    }
+    for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
+        g_view.setEntryText(static_cast<engine::Field>(i), calculation->texts[i].value_or(""));
+    }
+    if (calculation->formula) {
+        pageSelectFormula(*calculation->formula == engine::Formula::Professional ? 1 : 0);
+    }
+    description::calculate(g_view);
+    return 1;
 }
 
 PAGE_EXPORT(pr_accepts) int pr_accepts(int control, std::uint32_t code)

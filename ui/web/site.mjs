@@ -175,6 +175,10 @@ ${labelMarkup('frmSplash-', splash.labels).join('\n')}
 ${controls.join('\n')}
 </div>
 <div id="announce" class="spoken" role="status" aria-live="polite"></div>
+<div id="afterRating">
+<button type="button" id="cmdShare" hidden>Share</button>
+<details id="work" hidden><summary>How the rating was found</summary><table id="workTable"></table></details>
+</div>
 </main>
 <dialog id="dlgMessage" class="window" role="alertdialog" aria-labelledby="dlgMessageTitle" aria-describedby="dlgMessageText">
 <div class="titlebar" id="dlgMessageTitle">${title}</div>
