@@ -1,11 +1,14 @@
 #!/usr/bin/python3
-"""What a big paste costs the calculator: on Xvfb under openbox, SIZE megabytes of digits
-go on the clipboard, Shift+Insert pastes them into the attempts field, and a digit typed
-right after shows when the window answers again. Prints the stall (Shift+Insert to the
-digit on screen), the growth of the program's peak memory, and the time Enter then takes
-to answer. Usage: bench/paste_cost.py PATH/TO/passer-rating [SIZE] (default 50)."""
+"""What a big clipboard and a big paste cost the calculator: on Xvfb under openbox, SIZE
+megabytes of digits go on the clipboard, held by another program; digits typed into a
+field show what typing costs beside it (and how often the program asked the clipboard's
+owner for the text: never, until a paste). Then Shift+Insert pastes them into the
+completions field, and a digit typed right after shows when the window answers again.
+Prints the typing latency, the stall (Shift+Insert to the digit on screen), the growth of
+the program's peak memory, and the time Enter then takes to answer. Usage: bench/paste_cost.py PATH/TO/passer-rating [SIZE] (default 50)."""
 
 import os
+import statistics
 import sys
 import time
 
@@ -40,6 +43,14 @@ def main():
         desktop.type("12")
         wait_for(lambda: program.text("Pass Attempts"), until=lambda text: text == "12", what="the typed attempts")
         desktop.set_clipboard("1" * (megabytes * 1024 * 1024))
+        latencies = []
+        for digit in "34567":
+            started = time.monotonic()
+            desktop.type(digit)
+            wait_for(lambda: program.text("Pass Attempts"), until=lambda text, d=digit: text.endswith(d),
+                     what="the typed digit")
+            latencies.append(time.monotonic() - started)
+        requests = desktop.clipboard_requests()
         before = peak_kib(program.process.pid)
 
         started = time.monotonic()
@@ -60,6 +71,8 @@ def main():
         program.stop()
     finally:
         desktop.stop()
+    print(f"{path}: {megabytes} MB on the clipboard; typing {statistics.median(latencies):.3f} s a digit "
+          f"(median of 5), {requests} requests to the clipboard's owner")
     print(f"{path}: {megabytes} MB pasted; field holds {length} characters; stall {stall:.2f} s "
           f"(with the typed digit); peak memory +{grown / 1024:.0f} MiB; Enter to the answer "
           f"{answer:.2f} s")

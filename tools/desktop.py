@@ -210,10 +210,23 @@ class Desktop:
         return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
     def set_clipboard(self, text):
-        """Puts `text` on the clipboard; xclip serves it until another program takes it."""
-        subprocess.run(["xclip", "-selection", "clipboard", "-i"], env=self.env, input=text.encode(),
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True,
-                       timeout=COMMAND_LIMIT)
+        """Puts `text` on the clipboard, held by an xclip of its own until another program
+        takes it; clipboard_requests() then counts the times a program asked it for the text."""
+        self.clipboard_log = os.path.join(self.folder, f"clipboard-{len(self.processes)}.log")
+        with open(self.clipboard_log, "wb") as log:
+            owner = subprocess.Popen(["xclip", "-selection", "clipboard", "-verbose", "-i"], env=self.env,
+                                     stdin=subprocess.PIPE, stdout=log, stderr=subprocess.STDOUT)
+        self.processes.append(owner)
+        owner.stdin.write(text.encode())
+        owner.stdin.close()
+        wait_for(self.clipboard_requests, until=lambda count: count is not None, what="xclip to hold the clipboard")
+
+    def clipboard_requests(self):
+        with open(self.clipboard_log, encoding="utf-8") as log:
+            said = log.read()
+        if "Waiting for selection requests" not in said:
+            return None
+        return said.count("Waiting for selection request number") - 1
 
     def clipboard(self):
         result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env,

@@ -116,7 +116,12 @@ def test_a_paste_goes_in_whole_or_not_at_all(desktop, start):
     wait_for(lambda: program.find("alert") is None, what="the message box to close")
 
     desktop.set_clipboard("1" * (50 * 1024 * 1024))
-    desktop.key("alt+c", "alt+p", "shift+Insert")  # the field selected again, then the paste
+    desktop.key("alt+c")
+    desktop.type("77")  # typing asks the clipboard's owner for nothing
+    wait_for(lambda: program.text("Pass Completions"), until=lambda text: text == "77", what="the completions 77")
+    assert desktop.clipboard_requests() == 0
+    desktop.key("alt+p", "shift+Insert")  # the field selected again, then the paste
+    wait_for(desktop.clipboard_requests, until=lambda count: count == 1, what="the paste's one request")
     desktop.type("5")  # replaces the selection the paste was refused onto
     wait_for(lambda: program.text("Pass Attempts"), until=lambda text: text == "5", what="the field as before the paste")
     assert program.text("Passer Rating") == "95.8"
@@ -149,6 +154,17 @@ def test_typed_characters_pass_the_fields_filter(desktop, start):
         desktop.type(typed)
         desktop.key("BackSpace")
         wait_for(lambda: program.text(name), until=lambda text: text == kept, what=f"{name} to read {kept}")
+
+
+def test_the_editing_keys_work_in_every_field(desktop, start):
+    program = start()
+    program.calculator()
+    for name in ["Pass Completions", "Pass Attempts", "Passing Yards", "Touchdowns", "Interceptions"]:
+        desktop.type("1234")
+        desktop.key("Home", "Delete", "Right", "BackSpace", "End", "shift+Left")
+        desktop.type("9")
+        desktop.key("Home", "shift+Right", "Delete", "Tab")
+        wait_for(lambda: program.text(name), until=lambda text: text == "9", what=f"{name} to read 9")
 
 
 def test_a_click_selects_the_whole_field_and_a_drag_then_selects_part(desktop, start):

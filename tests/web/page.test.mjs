@@ -174,8 +174,12 @@ for (const name of browserNames) {
             assert.ok((await work()).includes('Rating: the sum divided by attempts 502 173.209561752988'));
             const context = await instance.browser.createBrowserContext();
             const fresh = await context.newPage();
+            // A browser that shares: Share hands over the address.
+            await fresh.evaluateOnNewDocument(() => { navigator.share = async ({ url }) => { window.shared = url; }; });
             await fresh.goto(address);
             await rating(fresh, '173.209561752988');
+            await fresh.click('#cmdShare');
+            assert.equal(await waitFor(fresh, 'the shared address', () => window.shared), address);
             assert.deepEqual(await Promise.all(['txtAttempts', 'txtYards'].map((id) => value(fresh, id))), ['502', '4643']);
             assert.equal(await fresh.$eval('#optNCAA', (e) => e.checked), true);
             await context.close();
