@@ -421,6 +421,34 @@ TEST_F(Calculator, TypedCharactersPassTheFieldsFilter)
     EXPECT_TRUE(shows(description::kTxtAttempts, ""));
 }
 
+TEST_F(Calculator, TheEditingKeysWorkInEveryField)
+{
+    for (const std::size_t entry : description::kEntryControls) {
+        click(control(entry)); // selects the whole text: typing replaces it
+        typeKeys("1234");
+        for (const std::vector<WORD>& keys : std::vector<std::vector<WORD>>{
+                 {VK_HOME}, {VK_DELETE}, {VK_RIGHT}, {VK_BACK}, {VK_END}, {VK_SHIFT, VK_LEFT}}) {
+            press(keys);
+        }
+        typeKeys("9");
+        for (const std::vector<WORD>& keys : std::vector<std::vector<WORD>>{{VK_HOME}, {VK_SHIFT, VK_RIGHT}, {VK_DELETE}}) {
+            press(keys);
+        }
+        EXPECT_TRUE(shows(entry, "9"));
+    }
+}
+
+// Run under a German locale only (the check's German step): "." groups thousands there.
+TEST_F(Calculator, GermanTotalsAndRatingAsTheLocaleWritesThem)
+{
+    std::array<wchar_t, 8> group{};
+    ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, group.data(), static_cast<int>(group.size()));
+    ASSERT_EQ(std::wstring(group.data()), L".") << "not a German locale";
+    typeLine({"343", "502", "4.643", "45", "6"});
+    press({VK_RETURN});
+    EXPECT_TRUE(shows(description::kTxtPasserRating, "122,5"));
+}
+
 // With the focus in `field`, `interrupt` takes the activation away and gives it back;
 // the next digit typed lands in that field.
 class FocusKept : public Calculator {
