@@ -24,7 +24,6 @@ double rounded(double value, std::int16_t places)
     return RoundAdv(value, places).value();
 }
 
-
 } // namespace
 
 std::string_view messageText(Refusal refusal)
@@ -110,8 +109,8 @@ CollegeWork collegeWork(const PasserStats& stats)
     work.touchdownPoints = static_cast<double>(std::int64_t{330} * stats.touchdowns);
     work.interceptionPoints = static_cast<double>(std::int64_t{200} * stats.interceptions);
     work.completionPoints = static_cast<double>(std::int64_t{100} * stats.completions);
-    work.rating = (((work.yardPoints + work.touchdownPoints) - work.interceptionPoints) + work.completionPoints) /
-                  stats.attempts;
+    work.rating =
+        (((work.yardPoints + work.touchdownPoints) - work.interceptionPoints) + work.completionPoints) / stats.attempts;
     return work;
 }
 

@@ -80,7 +80,7 @@ struct CollegeWork {
 struct Calculation {
     std::optional<Refusal> refusal; // when set, there is no rating
     NumberText rating;
-    PasserStats stats; // the totals as read; all five only with a rating
+    PasserStats stats;                          // the totals as read; all five only with a rating
     std::array<bool, kFieldCount> readAsZero{}; // empty fields that were read
 };
 

@@ -13,9 +13,9 @@ enum class TotalError {
 };
 
 // How the user's locale writes a number: its decimal separator and the one that groups
-// thousands. An empty separator is one the locale does not use.
+// thousands. An empty separator is one the locale does not use ("." is a point then).
 struct Separators {
-    std::string_view decimal = ".";
+    std::string_view decimal;
     std::string_view group;
 };
 

@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto formula = (data[0] & 1) != 0 ? engine::Formula::College : engine::Formula::Professional;
-    const engine::Separators separators = (data[0] & 2) != 0 ? engine::Separators{",", "."} : engine::Separators{".", ","};
+    const engine::Separators separators =
+        (data[0] & 2) != 0 ? engine::Separators{",", "."} : engine::Separators{".", ","};
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
 
     // The texts are separated by newlines; missing ones are empty.

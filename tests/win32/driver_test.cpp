@@ -431,7 +431,8 @@ TEST_F(Calculator, TheEditingKeysWorkInEveryField)
             press(keys);
         }
         typeKeys("9");
-        for (const std::vector<WORD>& keys : std::vector<std::vector<WORD>>{{VK_HOME}, {VK_SHIFT, VK_RIGHT}, {VK_DELETE}}) {
+        for (const std::vector<WORD>& keys :
+             std::vector<std::vector<WORD>>{{VK_HOME}, {VK_SHIFT, VK_RIGHT}, {VK_DELETE}}) {
             press(keys);
         }
         EXPECT_TRUE(shows(entry, "9"));

@@ -14,10 +14,9 @@ void calculate(CalculatorView& view)
     }
     const engine::Formula formula =
         view.professionalSelected() ? engine::Formula::Professional : engine::Formula::College;
-    // A locale that names no decimal separator writes ".".
     const LocaleSeparators separators = view.separators();
-    const engine::Calculation result = engine::calculate(
-        views, formula, {separators.decimal.empty() ? "." : separators.decimal, separators.group});
+    const engine::Calculation result =
+        engine::calculate(views, formula, {.decimal = separators.decimal, .group = separators.group});
 
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (result.readAsZero[i]) {

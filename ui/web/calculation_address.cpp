@@ -8,7 +8,7 @@ namespace {
 
 // In the order of engine::Field.
 constexpr std::array<std::string_view, engine::kFieldCount> kTotalNames{"attempts", "completions", "yards",
-                                                                         "touchdowns", "interceptions"};
+                                                                        "touchdowns", "interceptions"};
 constexpr std::string_view kFormulaName = "formula";
 constexpr std::string_view kProfessional = "nfl";
 constexpr std::string_view kCollege = "ncaa";
@@ -37,7 +37,7 @@ std::string percentDecoded(std::string_view text)
         const int high = text[i] == '%' && i + 2 < text.size() ? hexDigit(text[i + 1]) : -1;
         const int low = high >= 0 ? hexDigit(text[i + 2]) : -1;
         if (low >= 0) {
-            decoded.push_back(static_cast<char>(high * 16 + low));
+            decoded.push_back(static_cast<char>((high * 16) + low));
             i += 2;
         } else {
             decoded.push_back(text[i]);

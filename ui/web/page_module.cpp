@@ -67,7 +67,7 @@ class PageView final : public description::CommandView {
     [[nodiscard]] description::LocaleSeparators separators() const override
     {
         std::string decimal = exchanged(pageDecimalSeparator());
-        return {std::move(decimal), exchanged(pageGroupSeparator())};
+        return {.decimal = std::move(decimal), .group = exchanged(pageGroupSeparator())};
     }
     void showMessage(std::string_view text) override { pageShowMessage(text.data(), text.size()); }
     void showWork(const engine::PasserStats& stats, engine::Formula formula) override

@@ -59,8 +59,8 @@ std::string college(const engine::PasserStats& stats, Table& table)
     const auto total = [](std::int32_t value) { return std::to_string(value); };
     table.line({"Yards times 8.4", total(stats.yards), table.number(work.yardPoints)});
     table.line({"Touchdowns times 330", total(stats.touchdowns), table.number(work.touchdownPoints)});
-    table.line({"Interceptions times 200, taken away", total(stats.interceptions),
-                table.number(-work.interceptionPoints)});
+    table.line(
+        {"Interceptions times 200, taken away", total(stats.interceptions), table.number(-work.interceptionPoints)});
     table.line({"Completions times 100", total(stats.completions), table.number(work.completionPoints)});
     table.line({"Rating: the sum divided by attempts", total(stats.attempts), table.number(work.rating)});
     return table.text();

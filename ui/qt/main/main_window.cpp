@@ -65,8 +65,9 @@ QString spokenName(QString caption)
 } // namespace
 
 MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, QWidget* parent)
-    : QMainWindow(parent), m_messages(messages), m_commands(std::move(commands)),
-      m_separators{QLocale().decimalPoint().toStdString(), QLocale().groupSeparator().toStdString()}
+    : QMainWindow(parent), m_messages(messages),
+      m_commands(std::move(commands)), m_separators{QLocale().decimalPoint().toStdString(),
+                                                    QLocale().groupSeparator().toStdString()}
 {
     setObjectName("frmPasserRating");
     setWindowTitle(QString::fromUtf8(product::kTitle));
