@@ -40,15 +40,25 @@ function caption(text) {
     return { html, key: key.toUpperCase(), spoken: plain.replace(/:$/, '') };
 }
 
+// The windows' arrangement from the twips, on screens wide enough for it, at one and a
+// half times the designed size (the designed 8.25 pt is small for a page). Narrower
+// screens get style.css's single column, with each label's text size relative to the
+// window's (a splash's product name stays large, its fine print readable).
+const kScale = 1.5;
+const kDesktop = '(min-width: 40em)';
+const kRatingWidth = '19ch'; // a sign, 15 digits and a point, or an exponent form, with the field's padding
+const scaled = (value) => Number((value * kScale).toFixed(3));
 const box = (selector, [left, top, width, height]) =>
-    `${selector}{left:${left}px;top:${top}px;width:${width}px;height:${height}px}`;
+    `${selector}{left:${scaled(left)}px;top:${scaled(top)}px;width:${scaled(width)}px;height:${scaled(height)}px}`;
 
-function labelRules(prefix, labels) {
-    return labels.map((label) => {
-        const style = `font-size:${label.points}pt;font-weight:${label.bold ? 700 : 400};` +
-            `text-align:${label.centred ? 'center' : 'left'};white-space:${label.wrap ? 'normal' : 'nowrap'}`;
-        return box(`#${prefix}${label.name}`, label.rect).replace('}', `;${style}}`);
-    });
+function labelRules(prefix, labels, basePoints, css) {
+    for (const label of labels) {
+        const id = `#${prefix}${label.name}`;
+        css.all.push(`${id}{font-weight:${label.bold ? 700 : 400};text-align:${label.centred ? 'center' : 'left'}}`);
+        css.desktop.push(box(id, label.rect).replace('}', `;font-size:${scaled(label.points)}pt;` +
+            `white-space:${label.wrap ? 'normal' : 'nowrap'}}`));
+        css.phone.push(`${id}{font-size:max(1rem,${(label.points / basePoints * 0.6).toFixed(3)}rem)}`);
+    }
 }
 
 function labelMarkup(prefix, labels) {
@@ -58,8 +68,8 @@ function labelMarkup(prefix, labels) {
 
 function mainMarkup(site, css) {
     const main = site.main;
-    css.push(box('#clientArea', [0, 0, ...main.size]));
-    css.push(`.window{font-family:"${main.fontFamily}","${main.substituteFontFamily}",cursive;font-size:${main.fontPoints}pt}`);
+    css.desktop.push(box('#clientArea', [0, 0, ...main.size]), `.window{font-size:${scaled(main.fontPoints)}pt}`);
+    css.all.push(`.window{font-family:"${main.fontFamily}","${main.substituteFontFamily}",cursive}`);
     const controls = [];
     let previousLabel = null;
     for (const control of main.controls) {
@@ -71,7 +81,7 @@ function mainMarkup(site, css) {
             // A label's access key focuses the control after it; a field is named after it.
             controls.push(`<label id="${control.name}" class="label" ${at}${key}><span>${text.html}</span></label>`);
             previousLabel = text;
-            css.push(box(`#${control.name}`, control.rect));
+            css.desktop.push(box(`#${control.name}`, control.rect));
             continue;
         case 'entry': {
             // A phone's number pad has no minus: the yards field gets the whole keyboard.
@@ -94,11 +104,16 @@ function mainMarkup(site, css) {
         case 'option':
             controls.push(`<label class="option" id="${control.name}Box"${key}><input type="radio" name="formula" ` +
                 `id="${control.name}" ${at}${control.index === firstOption(main) ? ' checked' : ''}><span>${text.html}</span></label>`);
-            css.push(box(`#${control.name}Box`, control.rect));
+            css.desktop.push(box(`#${control.name}Box`, control.rect));
             previousLabel = null;
             continue;
         }
-        css.push(box(`#${control.name}`, control.rect));
+        css.desktop.push(box(`#${control.name}`, control.rect));
+        if (control.kind === 'result') { // wide enough for the longest rating, the window with it
+            const [left, , width] = control.rect;
+            css.desktop.push(`#${control.name}{width:max(${scaled(width)}px,${kRatingWidth})}`,
+                `#clientArea{width:max(${scaled(main.size[0])}px,${scaled(left + 8)}px + ${kRatingWidth})}`);
+        }
         previousLabel = null;
     }
     return controls;
@@ -135,17 +150,18 @@ function menuMarkup(site) {
 }
 
 function pageMarkup(site) {
-    const css = [];
+    const css = { all: [], desktop: [], phone: [] };
     const controls = mainMarkup(site, css);
     const splash = site.splash;
-    css.push(box('#frmSplash .client', [0, 0, ...splash.size]), box('#Frame1', splash.frame),
-        box('#imgLogo', splash.logo), ...labelRules('frmSplash-', splash.labels));
+    css.desktop.push(box('#frmSplash .client', [0, 0, ...splash.size]), box('#Frame1', splash.frame),
+        box('#imgLogo', splash.logo));
+    labelRules('frmSplash-', splash.labels, site.main.fontPoints, css);
     const about = site.about;
-    css.push(box('#frmAbout .client', [0, 0, ...about.size]), box('#cmdOK', about.ok), box('#Image1', about.logo),
-        ...labelRules('frmAbout-', about.labels));
+    css.desktop.push(box('#frmAbout .client', [0, 0, ...about.size]), box('#cmdOK', about.ok), box('#Image1', about.logo));
+    labelRules('frmAbout-', about.labels, site.main.fontPoints, css);
     const lines = about.lines.map((line, i) => {
-        css.push(box(`#Line1-${i}`, line.rect).replace('}', `;border-top:${line.width}px solid ` +
-            `rgb(${line.grey},${line.grey},${line.grey})}`));
+        css.desktop.push(box(`#Line1-${i}`, line.rect));
+        css.all.push(`#Line1-${i}{border-top:${line.width}px solid rgb(${line.grey},${line.grey},${line.grey})}`);
         return `<div class="line" id="Line1-${i}"></div>`;
     });
     const title = escape(site.title);
@@ -197,7 +213,9 @@ ${lines.join('')}
 </body>
 </html>
 `;
-    return { html, css: css.join('\n') + '\n' };
+    const layout = `${css.all.join('\n')}\n@media ${kDesktop} {\n${css.desktop.join('\n')}\n}\n` +
+        `@media not ${kDesktop} {\n${css.phone.join('\n')}\n}\n`;
+    return { html, css: layout };
 }
 
 // The help topics' Contents (.hhc) and Index (.hhk): their entries, nested as listed.
