@@ -12,9 +12,13 @@ rsvg-convert -w 32 -h 32 passer-rating.svg -o /tmp/passer-rating-32.png
     -type Palette PNG8:passer-rating.png
 "$convert" passer-rating.png -colors 16 passer-rating.ico
 mkdir -p icons
-for size in 16 32 48 64 128 256; do
+for size in 16 32 48 64 128 192 256 512; do
     rsvg-convert -w "$size" -h "$size" passer-rating.svg -o "icons/passer-rating-$size.png"
 done
+# The web app's maskable icon: the icon inside the safe zone, on its own field's green.
+rsvg-convert -w 384 -h 384 passer-rating.svg -o /tmp/passer-rating-384.png
+"$convert" /tmp/passer-rating-384.png -background '#2e7d32' -gravity center -extent 512x512 \
+    icons/passer-rating-maskable-512.png
 # The icon Windows' shell shows (the .exe, the shortcut, installed programs): 16 to 256
 # pixels, each a PNG in the .ico.
 rsvg-convert -w 24 -h 24 passer-rating.svg -o /tmp/passer-rating-24.png

@@ -208,11 +208,21 @@ function windowKey(event) {
 
 function wireEntry(field) {
     const control = Number(field.dataset.control);
+    const accepts = (text) => [...text].every((character) => engine.pr_accepts(control, character.codePointAt(0)));
     field.addEventListener('beforeinput', (event) => {
         if (event.inputType !== 'insertText' || event.data === null) return; // pastes and drops pass
-        for (const character of event.data) {
-            if (!engine.pr_accepts(control, character.codePointAt(0))) return event.preventDefault();
-        }
+        if (!accepts(event.data)) event.preventDefault();
+    });
+    // A keyboard that composes (most on phones) cannot be stopped while it composes: its
+    // text is judged once composed, and a refused one leaves the field as it was.
+    let before = null;
+    field.addEventListener('compositionstart', () => { before = [field.value, field.selectionStart, field.selectionEnd]; });
+    field.addEventListener('compositionend', (event) => {
+        const [value, start, end] = before ?? [field.value, field.selectionStart, field.selectionEnd];
+        before = null;
+        if (accepts(event.data ?? '')) return;
+        field.value = value;
+        field.setSelectionRange(start, end);
     });
     field.addEventListener('focus', () => field.select());
     // A click that brings the focus selects the whole text instead of placing the caret.
@@ -248,15 +258,31 @@ function openAddress() {
     if (location.hash.length > 1) engine.pr_open_address(handOver(location.hash));
 }
 
+// In place of the splash: why the calculator cannot run, and a retry where one can help.
+function fail(why) {
+    $('frmSplash').hidden = true;
+    $('frmSplash').removeAttribute('aria-busy');
+    $('failure').querySelector(`[data-why="${why}"]`).hidden = false;
+    $('cmdRetry').hidden = why !== 'load';
+    $('cmdRetry').addEventListener('click', () => location.reload());
+    $('failure').hidden = false;
+}
+
 async function start() {
+    if (typeof WebAssembly !== 'object') return fail('wasm');
     const refuse = () => 8; // EBADF: the module never writes a file
     const wasi = { fd_close: refuse, fd_seek: refuse, fd_write: refuse };
-    const { instance } = await WebAssembly.instantiateStreaming(fetch('engine.wasm'), {
-        page,
-        wasi_snapshot_preview1: wasi,
-    });
+    let instance;
+    try {
+        const response = await fetch('engine.wasm');
+        if (!response.ok) throw new Error(`engine.wasm: ${response.status}`);
+        ({ instance } = await WebAssembly.instantiateStreaming(response, { page, wasi_snapshot_preview1: wasi }));
+    } catch {
+        return fail('load');
+    }
     engine = instance.exports;
     engine._initialize();
+    $('frmSplash').removeAttribute('aria-busy');
     fillNotices();
     wire();
     $('frmSplash').hidden = true;

@@ -26,6 +26,13 @@ function describe(sitemap) {
     return JSON.parse(execFileSync('node', args, { encoding: 'utf8', input: sitemap }));
 }
 
+// The page's background in light and dark mode, as style.css sets it, for the browser's
+// own frame.
+const [kThemeColour, kDarkThemeColour] = [...(await readFile(path.join(webDir, 'style.css'), 'utf8'))
+    .matchAll(/--page: (#[0-9a-f]{6})/g)].map((match) => match[1]);
+const kDescription = 'Rates an American-football quarterback from five totals with the professional (NFL) ' +
+    'or the college (NCAA) formula, exact to the last digit.';
+
 const escape = (text) =>
     text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 
@@ -87,7 +94,7 @@ function mainMarkup(site, css) {
             // A phone's number pad has no minus: the yards field gets the whole keyboard.
             const keyboard = control.signed ? 'text' : 'numeric';
             controls.push(`<input id="${control.name}" class="entry" type="text" inputmode="${keyboard}" ` +
-                `autocomplete="off" spellcheck="false" ${at} aria-label="${escape(previousLabel.spoken)}">`);
+                `autocomplete="off" spellcheck="false" enterkeyhint="go" ${at} aria-label="${escape(previousLabel.spoken)}">`);
             break;
         }
         case 'result': {
@@ -169,8 +176,11 @@ function pageMarkup(site) {
 <html lang="en">
 <head>
 <meta charset="utf-8">
-<meta name="viewport" content="width=device-width, initial-scale=1">
 <meta http-equiv="Content-Security-Policy" content="${policy}">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta name="description" content="${escape(kDescription)}">
+<meta name="theme-color" content="${kThemeColour}" media="(prefers-color-scheme: light)">
+<meta name="theme-color" content="${kDarkThemeColour}" media="(prefers-color-scheme: dark)">
 <title>${title}</title>
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icon.svg" type="image/svg+xml">
@@ -179,6 +189,14 @@ function pageMarkup(site) {
 <script type="module" src="app.js"></script>
 </head>
 <body>
+<noscript><div class="window failure"><p>The calculator needs JavaScript, which this browser has turned off.
+Turn it on for this site and load the page again.</p></div></noscript>
+<div id="failure" class="window failure" role="alert" hidden>
+<p data-why="wasm" hidden>This browser cannot run the calculator: WebAssembly is turned off or missing.
+Turn it on, or open the page in another browser.</p>
+<p data-why="load" hidden>The calculator could not be loaded. Check the connection and try again.</p>
+<button type="button" id="cmdRetry" hidden>Try again</button>
+</div>
 <div id="frmSplash" class="window splash" role="dialog" aria-label="${title}" aria-busy="true">
 <div class="client"><div id="Frame1" class="frame">
 <img id="imgLogo" src="logo.jpg" width="200" height="233" alt="">
@@ -234,10 +252,13 @@ async function writeHelp(site, out) {
     const helpTitle = `${escape(site.title)} Help`;
     const nav = `<nav class="help-nav" aria-label="Contents"><p><a href="${help.start}">Contents</a> · ` +
         `<a href="${help.index}">Index</a></p>${tree(contents)}</nav>`;
-    const head = `<meta http-equiv="Content-Security-Policy" content="${policy}">\n` +
-        `<meta name="viewport" content="width=device-width, initial-scale=1">\n<link rel="stylesheet" href="help-site.css">`;
+    // The policy first in <head>, before the style sheet it governs.
+    const first = `<meta http-equiv="Content-Security-Policy" content="${policy}">`;
+    const head = `<meta name="viewport" content="width=device-width, initial-scale=1">\n` +
+        `<link rel="icon" href="../icon.svg" type="image/svg+xml">\n<link rel="stylesheet" href="help-site.css">`;
     const page = (topic) => topic
         .replace(/<html>/i, '<!DOCTYPE html>\n<html lang="en">')
+        .replace(/<head>/i, `<head>\n${first}`)
         .replace(/<\/head>/i, `${head}\n</head>`)
         .replace(/<body>/i, `<body>\n${nav}\n<main class="topic">`)
         .replace(/<\/body>/i, '</main>\n</body>')
@@ -267,13 +288,17 @@ async function main() {
         [path.join(webDir, 'app.js'), 'app.js'], [path.join(webDir, 'style.css'), 'style.css'],
         [modulePath, 'engine.wasm'], [path.join(sourceDir, 'resources/logo.jpg'), 'logo.jpg'],
         [path.join(sourceDir, 'resources/passer-rating.svg'), 'icon.svg'],
-        [path.join(sourceDir, 'resources/icons/passer-rating-256.png'), 'icon-256.png'],
+        ...['192', '512', 'maskable-512'].map((size) =>
+            [path.join(sourceDir, `resources/icons/passer-rating-${size}.png`), `icon-${size}.png`]),
     ];
     for (const [from, to] of copies) await copyFile(from, path.join(outDir, to));
     await writeFile(path.join(outDir, 'manifest.webmanifest'), JSON.stringify({
-        name: site.title, short_name: site.productName, start_url: './', scope: './', display: 'standalone',
-        background_color: '#ffffff', theme_color: '#1b5e20', lang: 'en',
-        icons: [{ src: 'icon-256.png', sizes: '256x256', type: 'image/png' },
+        id: './', name: site.title, short_name: site.productName, description: kDescription,
+        start_url: './', scope: './', display: 'standalone', background_color: kThemeColour,
+        theme_color: kThemeColour, lang: 'en',
+        icons: [{ src: 'icon-192.png', sizes: '192x192', type: 'image/png' },
+            { src: 'icon-512.png', sizes: '512x512', type: 'image/png' },
+            { src: 'icon-maskable-512.png', sizes: '512x512', type: 'image/png', purpose: 'maskable' },
             { src: 'icon.svg', sizes: 'any', type: 'image/svg+xml' }],
     }, null, 2) + '\n');
     const files = ['./', 'index.html', 'layout.css', 'manifest.webmanifest', ...copies.map(([, to]) => to),
