@@ -303,12 +303,18 @@ async function main() {
     }, null, 2) + '\n');
     const files = ['./', 'index.html', 'layout.css', 'manifest.webmanifest', ...copies.map(([, to]) => to),
         ...await writeHelp(site, outDir)];
-    // The cache's name changes with any file, so a new site replaces the old one whole.
-    const hash = createHash('sha256');
-    for (const file of files.slice(1)) hash.update(await readFile(path.join(outDir, file)));
+    // Each file with its digest, for the service worker to check what it caches; the
+    // cache's name changes with any file's contents, so a new site replaces the old whole.
+    const whole = createHash('sha256');
+    const listed = [];
+    for (const file of files) {
+        const bytes = await readFile(path.join(outDir, file === './' ? 'index.html' : file));
+        if (file !== './') whole.update(bytes);
+        listed.push([file, `sha256-${createHash('sha256').update(bytes).digest('base64')}`]);
+    }
     const worker = (await readFile(path.join(webDir, 'sw.js'), 'utf8'))
-        .replace('CACHE_NAME', `passer-rating-${hash.digest('hex').slice(0, 16)}`)
-        .replace('[/* FILES */]', JSON.stringify(files));
+        .replace('CACHE_NAME', `passer-rating-${whole.digest('hex').slice(0, 16)}`)
+        .replace('[/* FILES */]', JSON.stringify(listed));
     await writeFile(path.join(outDir, 'sw.js'), worker);
 }
 

@@ -1,0 +1,84 @@
+// Deploys as a static host goes through them, for a returning visitor in Chromium: site A
+// is visited, then site B (the same sources with a comment added to the script and the
+// style sheet) arrives, first only its sw.js, index.html and app.js beside A's other
+// files, then whole. The visitor runs A whole until B is whole, then B whole: every file
+// the page gets matches one build's digests.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
+import { appendFile, cp, mkdtemp, readFile, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { test } from 'node:test';
+
+import { launch } from '../../tools/web/browsers.mjs';
+import { serve } from '../../tools/web/server.mjs';
+
+const source = fileURLToPath(new URL('../..', import.meta.url));
+const build = path.join(source, 'build/web');
+
+// The site rebuilt from a copy of the sources with `changed` files given a comment.
+async function rebuilt(folder, changed) {
+    for (const part of ['ui/web', 'help', 'resources', 'tools/wasi-run.mjs']) {
+        await cp(path.join(source, part), path.join(folder, 'source', part), { recursive: true });
+    }
+    for (const file of changed) await appendFile(path.join(folder, 'source/ui/web', file), '\n/* rebuilt */\n');
+    const out = path.join(folder, 'site');
+    execFileSync('node', [path.join(folder, 'source/ui/web/site.mjs'), path.join(build, 'ui/web/engine.wasm'),
+        path.join(build, 'ui/web/describe_windows.wasm'), path.join(folder, 'source'), out]);
+    return out;
+}
+
+// The files and digests a build's service worker checks.
+const digests = async (site) => JSON.parse((await readFile(path.join(site, 'sw.js'), 'utf8')).match(/const files = (.*);/)[1]);
+
+// Which build every file the page gets (through its service worker) belongs to.
+async function running(page, builds) {
+    const got = await page.evaluate(async (files) => Promise.all(files.map(async ([file]) => {
+        const bytes = await (await fetch(file)).arrayBuffer();
+        return `sha256-${btoa(String.fromCharCode(...new Uint8Array(await crypto.subtle.digest('SHA-256', bytes))))}`;
+    })), builds.A);
+    const names = Object.entries(builds).filter(([, files]) => files.every(([, digest], i) => digest === got[i]));
+    return names.map(([name]) => name).join() || 'a mix';
+}
+
+test('a returning visitor runs one build whole through an out-of-order deploy, then the new one', async () => {
+    const folder = await mkdtemp(path.join(tmpdir(), 'deploy-'));
+    const live = path.join(folder, 'live');
+    const [a, b] = [path.join(build, 'site'), await rebuilt(folder, ['app.js', 'style.css'])];
+    const builds = { A: await digests(a), B: await digests(b) };
+    assert.notEqual(createHash('sha256').update(await readFile(path.join(a, 'sw.js'))).digest('hex'),
+        createHash('sha256').update(await readFile(path.join(b, 'sw.js'))).digest('hex'));
+    await cp(a, live, { recursive: true });
+    const server = await serve(live);
+    const chromium = await launch('chromium');
+    try {
+        const page = await chromium.browser.newPage();
+        const visit = async () => {
+            await page.goto(server.url);
+            await page.waitForFunction(() => document.documentElement.dataset.ready !== undefined);
+            await page.waitForFunction(() => navigator.serviceWorker.controller?.state === 'activated');
+        };
+        await visit();
+        assert.equal(await running(page, builds), 'A');
+
+        for (const file of ['sw.js', 'index.html', 'app.js']) await cp(path.join(b, file), path.join(live, file));
+        for (let i = 0; i < 2; ++i) { // the new worker fails its install on B's style sheet
+            await visit();
+            await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()).catch(() => {}));
+            assert.equal(await running(page, builds), 'A');
+        }
+
+        await cp(b, live, { recursive: true });
+        await visit();
+        await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()).catch(() => {}));
+        await page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration()).installing === null);
+        await visit(); // the version installed on the visit before
+        assert.equal(await running(page, builds), 'B');
+    } finally {
+        await chromium.close();
+        await server.stop();
+        await rm(folder, { recursive: true, force: true });
+    }
+});
