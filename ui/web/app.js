@@ -62,7 +62,8 @@ const page = {
     group_separator: () => handOver(separator('group')),
     show_work: (pointer, length) => showWork(textAt(pointer, length)),
     set_address: (pointer, length) => {
-        history.replaceState(null, '', `#${textAt(pointer, length)}`);
+        const hash = `#${textAt(pointer, length)}`;
+        if (location.hash !== hash) history.replaceState(null, '', hash);
         $('cmdShare').hidden = !navigator.share;
     },
     show_message: (pointer, length) => {
@@ -80,7 +81,11 @@ const page = {
 const run = (command) => engine.pr_run(Number(command));
 
 // The module's table of the work: a caption line, a header line, then a line a row.
+let shownWork = '';
 function showWork(table) {
+    $('work').hidden = false;
+    if (table === shownWork) return; // the same calculation again
+    shownWork = table;
     const [caption, header, ...rows] = table.trimEnd().split('\n').map((line) => line.split('\t'));
     const cell = (tag, text, scope) => {
         const element = document.createElement(tag);
@@ -98,7 +103,6 @@ function showWork(table) {
     const body = document.createElement('tbody');
     body.append(...rows.map(([name, ...values]) => line([cell('th', name, 'row'), ...values.map((v) => cell('td', v))])));
     $('workTable').replaceChildren(cell('caption', caption[0]), head, body);
-    $('work').hidden = false;
 }
 
 function share() {

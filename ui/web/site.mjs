@@ -184,6 +184,7 @@ function pageMarkup(site) {
 <title>${title}</title>
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icon.svg" type="image/svg+xml">
+<link rel="preload" href="engine.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="high">
 <link rel="stylesheet" href="style.css">
 <link rel="stylesheet" href="layout.css">
 <script type="module" src="app.js"></script>
@@ -199,7 +200,7 @@ Turn it on, or open the page in another browser.</p>
 </div>
 <div id="frmSplash" class="window splash" role="dialog" aria-label="${title}" aria-busy="true">
 <div class="client"><div id="Frame1" class="frame">
-<img id="imgLogo" src="logo.jpg" width="200" height="233" alt="">
+<img id="imgLogo" src="logo.jpg" width="200" height="233" alt="" fetchpriority="low">
 ${labelMarkup('frmSplash-', splash.labels).join('\n')}
 </div></div></div>
 <main id="frmPasserRating" class="window" aria-labelledby="caption" hidden data-fields="${site.main.fields.join(' ')}">
@@ -223,7 +224,7 @@ ${controls.join('\n')}
 <div class="titlebar" id="frmAboutCaption">${escape(about.caption)}</div>
 <div class="client">
 <button type="button" id="cmdOK" autofocus>${escape(site.okCaption)}</button>
-<img id="Image1" src="logo.jpg" width="200" height="233" alt="">
+<img id="Image1" src="logo.jpg" width="200" height="233" alt="" loading="lazy">
 ${labelMarkup('frmAbout-', about.labels).join('\n')}
 ${lines.join('')}
 </div>
@@ -301,7 +302,9 @@ async function main() {
             { src: 'icon-maskable-512.png', sizes: '512x512', type: 'image/png', purpose: 'maskable' },
             { src: 'icon.svg', sizes: 'any', type: 'image/svg+xml' }],
     }, null, 2) + '\n');
-    const files = ['./', 'index.html', 'layout.css', 'manifest.webmanifest', ...copies.map(([, to]) => to),
+    // The PNG icons are for installing the page as an app, not for using it offline.
+    const files = ['./', 'index.html', 'layout.css', 'manifest.webmanifest',
+        ...copies.map(([, to]) => to).filter((file) => !file.endsWith('.png')),
         ...await writeHelp(site, outDir)];
     // Each file with its digest, for the service worker to check what it caches; the
     // cache's name changes with any file's contents, so a new site replaces the old whole.
