@@ -26,9 +26,13 @@ function handOver(text) {
     return bytes.length;
 }
 
-// The locale's, read once as the page opens, as the desktop window does.
-const numberParts = new Intl.NumberFormat(navigator.language).formatToParts(12345.5);
-const separator = (type) => numberParts.find((part) => part.type === type)?.value ?? '';
+// The locale's, read once, when first needed: the browser's number formats take a while
+// to load, which the page's start need not wait for.
+let numberParts = null;
+function separator(type) {
+    numberParts ??= new Intl.NumberFormat(navigator.language).formatToParts(12345.5);
+    return numberParts.find((part) => part.type === type)?.value ?? '';
+}
 
 function showModal(dialog) {
     const returnTo = document.activeElement;
