@@ -35,7 +35,7 @@ std::string professional(const engine::PasserStats& stats, Table& table)
 {
     const engine::ProfessionalWork work = engine::professionalWork(stats);
     table.line({"The professional formula: each rate rounded to two places, each component held within 0 and "
-                "2.375 and rounded to three, the rating their sum divided by 6, times 100, rounded to one place"});
+                "2.375 and rounded to three; the rating is their sum divided by 6, times 100, rounded to one place"});
     table.line({"Step", "Rate", "Component"});
     constexpr std::array<std::string_view, engine::kStepCount> kSteps{
         "Completions per 100 attempts, less 30, times 0.05", "Yards per attempt, less 3, times 0.25",
