@@ -28,6 +28,15 @@ async function waitFor(page, what, read, done = Boolean, ...args) {
     assert.fail(`timed out waiting for ${what}; last read: ${JSON.stringify(last)}`);
 }
 
+// What axe finds wrong on the page as it is.
+async function audit(page, where) {
+    const violations = await page.evaluate(async (source) => {
+        if (!window.axe) new Function(source)();
+        return (await window.axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
+    }, axeSource);
+    assert.deepEqual(violations, [], where);
+}
+
 const value = (page, id) => page.$eval(`#${id}`, (element) => element.value);
 const focused = (page) => page.evaluate(() => document.activeElement.id);
 const dialogText = (page) => waitFor(page, 'a message', () => document.querySelector('#dlgMessage[open] p')?.textContent);
@@ -133,7 +142,7 @@ for (const name of browserNames) {
             assert.equal(await focused(page), 'txtCompletions');
         });
 
-        onPage('the filter keeps what a total can hold, and Tab or a click selects the whole text', async (page) => {
+        onPage('the filter keeps what a total can hold, Tab or a click selects the whole text, the editing keys work', async (page) => {
             const typed = [['txtCompletions', '1a2 b+3,'], ['txtAttempts', '-7.5'], ['txtYards', '-7.5x']];
             for (const [i, [, text]] of typed.entries()) {
                 if (i > 0) await page.keyboard.press('Tab');
@@ -150,15 +159,10 @@ for (const name of browserNames) {
             await keys(page, 'Alt+y'); // the label's access key
             assert.equal(await focused(page), 'txtYards');
             assert.deepEqual(await page.$eval('#txtYards', (e) => [e.selectionStart, e.selectionEnd]), [0, 3]);
-        });
-
-        onPage('the editing keys work in every field', async (page) => {
-            for (const [i, id] of ['txtCompletions', 'txtAttempts', 'txtYards', 'txtTouchdowns', 'txtInterceptions'].entries()) {
-                if (i > 0) await page.keyboard.press('Tab');
-                await page.keyboard.type('1234');
-                await keys(page, 'Home', 'Delete', 'ArrowRight', 'Backspace', 'End', 'Shift+ArrowLeft');
-                await page.keyboard.type('9');
-                await keys(page, 'Home', 'Shift+ArrowRight', 'Delete');
+            for (const id of ['txtCompletions', 'txtAttempts', 'txtYards', 'txtTouchdowns', 'txtInterceptions']) {
+                await page.focus(`#${id}`);
+                await page.keyboard.type('1234'); // then the editing keys
+                await keys(page, 'Home', 'Delete', 'ArrowRight', 'Backspace', 'End', 'Shift+ArrowLeft', '9', 'Home', 'Shift+ArrowRight', 'Delete');
                 assert.equal(await value(page, id), '9', id);
             }
         });
@@ -276,24 +280,103 @@ for (const name of browserNames) {
         });
 
         onPage('axe finds nothing on the calculator, a message, About and a help page', async (page) => {
-            const audit = async (where) => {
-                const violations = await page.evaluate(async (source) => {
-                    if (!window.axe) new Function(source)();
-                    return (await window.axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
-                }, axeSource);
-                assert.deepEqual(violations, [], where);
-            };
-            await audit('the calculator');
+            await audit(page, 'the calculator');
             await page.keyboard.press('Enter');
             await dialogText(page);
-            await audit('a message');
+            await audit(page, 'a message');
             await page.keyboard.press('Enter');
             await keys(page, 'Alt+h', 'a');
             await waitFor(page, 'the About window', () => frmAbout.open);
-            await audit('About');
+            await audit(page, 'About');
             await page.goto(`${server.url}help/Keyboard.htm`);
-            await audit('a help page');
+            await audit(page, 'a help page');
         });
+
+        // A phone: Chromium emulates one, taps as touch events; Firefox's driver has no touch
+        // and clicks at the same width.
+        const touch = name === 'chromium';
+        async function phone(width, prepare = async () => {}) {
+            const context = await instance.browser.createBrowserContext(); // no service worker yet
+            const page = await context.newPage();
+            page.done = () => context.close();
+            await prepare(page);
+            await page.setViewport({ width, height: 740, ...(touch ? { isMobile: true, hasTouch: true } : {}) });
+            await page.goto(server.url);
+            page.press = (selector) => (touch ? page.tap(selector) : page.click(selector));
+            return page;
+        }
+
+        test('on a phone nothing scrolls sideways, every control is inside the screen, 44 px to touch, its text 16 px; axe finds nothing', async () => {
+            for (const width of [360, 320]) {
+                const page = await phone(width);
+                await waitFor(page, 'the calculator', () => document.activeElement.id === 'txtCompletions');
+                await page.press('#mnuHelp'); // the open menu's items are measured too
+                const { sideways, controls } = await page.evaluate(() => ({
+                    sideways: document.documentElement.scrollWidth - innerWidth,
+                    controls: [...document.querySelectorAll('input:not([type=radio]), button, summary, [role=menuitem], label.option')]
+                        .filter((e) => e.checkVisibility()).map((e) => {
+                            const box = e.getBoundingClientRect();
+                            return { id: e.id, box: [box.left, box.right, box.width, box.height], font: parseFloat(getComputedStyle(e).fontSize) };
+                        }),
+                }));
+                assert.equal(sideways, 0, `${width} px`);
+                for (const { id, box: [left, right, w, h], font } of controls) {
+                    assert.ok(left >= 0 && right <= width && w >= 44 && h >= 44, `${id} at ${width} px: ${[left, right, w, h]}`);
+                    if (id.startsWith('txt')) assert.ok(font >= 16, `${id}: ${font} px`);
+                }
+                await page.press('#mnuHelp');
+                for (const scheme of touch ? ['light', 'dark'] : ['light']) { // Firefox's driver keeps the scheme
+                    if (touch) await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+                    await audit(page, `${width} px, ${scheme}`);
+                }
+                await page.done();
+            }
+        });
+
+        test('on a phone the menus, the rating, About and a message go by touch alone', async () => {
+            const page = await phone(360);
+            for (const [id, total] of [['txtCompletions', 16], ['txtAttempts', 28], ['txtYards', 210], ['txtTouchdowns', 2], ['txtInterceptions', 2]]) {
+                await page.press(`#${id}`);
+                await page.keyboard.type(String(total)); // the on-screen keyboard
+            }
+            for (const control of ['#optNCAA', '#mnuAction', '#mnuCalculate']) await page.press(control);
+            await rating(page, '129.428571428571');
+            assert.ok(await page.$eval('#txtPasserRating', (e) => e.scrollWidth <= e.clientWidth), 'the whole rating shown');
+            for (const control of ['#mnuHelp', '#mnuAbout', '#cmdOK']) await page.press(control);
+            await waitFor(page, 'About to close', () => !frmAbout.open);
+            await page.press('#txtAttempts');
+            await page.keyboard.type('0');
+            await page.press('#btnCalculate');
+            await dialogText(page);
+            await page.press('#dlgMessageOK');
+            await waitFor(page, 'the message to close', () => !dlgMessage.open);
+            await page.done();
+        });
+
+        if (touch) {
+            onPage('text a phone keyboard composes is judged once composed', async (page) => {
+                await page.keyboard.type('12');
+                const ime = await page.createCDPSession();
+                for (const text of ['ab', '3']) {
+                    await ime.send('Input.imeSetComposition', { text, selectionStart: text.length, selectionEnd: text.length });
+                    await ime.send('Input.insertText', { text });
+                }
+                await waitFor(page, 'the composed digit alone', () => txtCompletions.value, (v) => v === '123');
+            });
+
+            const blocked = (page) => page.setRequestInterception(true)
+                .then(() => page.on('request', (r) => (r.url().endsWith('.wasm') ? r.abort() : r.continue())));
+            const withoutWasm = (page) => page.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; });
+            for (const [why, prepare, retry] of [['the module blocked', blocked, true], ['no WebAssembly', withoutWasm, false]]) {
+                test(`${why}: a visible alert in place of the splash`, async () => {
+                    const page = await phone(360, prepare);
+                    await waitFor(page, 'the alert', () => failure.checkVisibility() && failure.getAttribute('role'), (v) => v === 'alert');
+                    assert.equal(await page.$eval('#frmSplash', (e) => e.hidden && !e.hasAttribute('aria-busy')), true);
+                    assert.equal(await page.$eval('#cmdRetry', (e) => !e.hidden), retry);
+                    await page.done();
+                });
+            }
+        }
 
         test('the page works offline once visited', async () => {
             const own = await serve(site);
