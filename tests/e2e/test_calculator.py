@@ -141,9 +141,10 @@ def test_clipboard_keys_do_nothing_in_a_field_and_esc_clears_every_field(desktop
              what="empty fields")
 
 
-def test_typed_characters_pass_the_fields_filter(desktop, start):
+def test_typed_characters_pass_the_fields_filter_and_the_editing_keys_work(desktop, start):
     """A count takes digits, the yards digits, "-" and "."; no field limits its length;
-    Backspace takes the last character typed."""
+    Backspace takes the last character typed. Delete, Home, End, the arrows and Shift with
+    them work in every field."""
     program = start()
     program.calculator()
     rows = [("alt+p", "1a2b-3.+, 4", "Pass Attempts", "123"),
@@ -154,11 +155,7 @@ def test_typed_characters_pass_the_fields_filter(desktop, start):
         desktop.type(typed)
         desktop.key("BackSpace")
         wait_for(lambda: program.text(name), until=lambda text: text == kept, what=f"{name} to read {kept}")
-
-
-def test_the_editing_keys_work_in_every_field(desktop, start):
-    program = start()
-    program.calculator()
+    desktop.key("alt+c")
     for name in ["Pass Completions", "Pass Attempts", "Passing Yards", "Touchdowns", "Interceptions"]:
         desktop.type("1234")
         desktop.key("Home", "Delete", "Right", "BackSpace", "End", "shift+Left")

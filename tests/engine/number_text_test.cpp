@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -52,13 +51,6 @@ const TextRow kTextRows[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Rows, NumberTextTest, testing::ValuesIn(kTextRows), RowName{});
-
-TEST(NumberText, NonFiniteValuesReadLikePrintf)
-{
-    EXPECT_EQ(numberText(std::numeric_limits<double>::infinity()).view(), "INF");
-    EXPECT_EQ(numberText(-std::numeric_limits<double>::infinity()).view(), "-INF");
-    EXPECT_EQ(numberText(std::nan("")).view(), "NAN");
-}
 
 struct LeadingRow {
     const char* name;

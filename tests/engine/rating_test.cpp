@@ -158,14 +158,4 @@ const BoundaryRow kBoundaryRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, TestBoundaryTest, testing::ValuesIn(kBoundaryRows), RowName{});
 
-TEST(Messages, AreTheCalculatorsOwnTexts)
-{
-    EXPECT_EQ(engine::messageText(Refusal::AttemptsZero), "Passes Attempted cannot be 0.");
-    EXPECT_EQ(engine::messageText(Refusal::YardsBelowCompletionsTimesMinus99),
-              "Yards cannot be less than Completions times -99.");
-    EXPECT_EQ(engine::messageText(Refusal::YardsError), "The Yards field contains an error.");
-    EXPECT_EQ(engine::messageText(Refusal::AttemptsUnreadable), "The Pass Attempts field contains an error.");
-    EXPECT_EQ(engine::messageText(Refusal::CompletionsUnreadable), "The Pass Completions field contains an error.");
-}
-
 } // namespace

@@ -5,7 +5,6 @@
 // the page gets matches one build's digests.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { createHash } from 'node:crypto';
 import { appendFile, cp, mkdtemp, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -48,8 +47,6 @@ test('a returning visitor runs one build whole through an out-of-order deploy, t
     const live = path.join(folder, 'live');
     const [a, b] = [path.join(build, 'site'), await rebuilt(folder, ['app.js', 'style.css'])];
     const builds = { A: await digests(a), B: await digests(b) };
-    assert.notEqual(createHash('sha256').update(await readFile(path.join(a, 'sw.js'))).digest('hex'),
-        createHash('sha256').update(await readFile(path.join(b, 'sw.js'))).digest('hex'));
     await cp(a, live, { recursive: true });
     const server = await serve(live);
     const chromium = await launch('chromium');
