@@ -84,11 +84,26 @@ inline constexpr std::size_t kTxtTouchdowns = controlIndex("txtTouchdowns");
 inline constexpr std::size_t kTxtInterceptions = controlIndex("txtInterceptions");
 inline constexpr std::size_t kBtnCalculate = controlIndex("btnCalculate");
 inline constexpr std::size_t kTxtPasserRating = controlIndex("txtPasserRating");
-inline constexpr std::size_t kLabel1 = controlIndex("Label1");
 inline constexpr std::size_t kBtnReset = controlIndex("btnReset");
 inline constexpr std::size_t kBtnExit = controlIndex("btnExit");
 inline constexpr std::size_t kOptNFL = controlIndex("optNFL");
 inline constexpr std::size_t kOptNCAA = controlIndex("optNCAA");
+
+// The label that names a field, which screen readers speak as the field's name: the one
+// before an entry field, the one after the result field (Label1 stands after the rating in
+// the tab order). No label for other controls: they carry their own captions.
+constexpr std::size_t labelOf(std::size_t field)
+{
+    switch (kMainControls[field].kind) {
+    case ControlKind::CountEntry:
+    case ControlKind::YardsEntry:
+        return field - 1;
+    case ControlKind::Result:
+        return field + 1;
+    default:
+        return kMainControls.size();
+    }
+}
 
 // The entry fields in the order Calculate reads them (engine::Field).
 inline constexpr std::array<std::size_t, engine::kFieldCount> kEntryControls{kTxtAttempts, kTxtCompletions, kTxtYards,

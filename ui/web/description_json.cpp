@@ -139,6 +139,9 @@ void describeMain(Json& json)
         const description::Control& control = description::kMainControls[i];
         json.open('{').field("index", static_cast<double>(i)).field("name", control.name);
         json.field("kind", kindName(control.kind)).field("caption", control.caption).rect("rect", control.rect);
+        if (const std::size_t label = description::labelOf(i); label < description::kMainControls.size()) {
+            json.field("label", static_cast<double>(label));
+        }
         json.field("command", static_cast<int>(control.command));
         json.flag("default", control.role == description::ButtonRole::Default);
         json.flag("cancel", control.role == description::ButtonRole::Cancel);

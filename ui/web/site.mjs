@@ -78,7 +78,8 @@ function mainMarkup(site, css) {
     css.desktop.push(box('#clientArea', [0, 0, ...main.size]), `.window{font-size:${scaled(main.fontPoints)}pt}`);
     css.all.push(`.window{font-family:"${main.fontFamily}","${main.substituteFontFamily}",cursive}`);
     const controls = [];
-    let previousLabel = null;
+    // A field's name for screen readers: the caption of the label that names it.
+    const spokenLabel = (control) => escape(caption(main.controls[control.label].caption).spoken);
     for (const control of main.controls) {
         const text = caption(control.caption);
         const key = text.key ? ` aria-keyshortcuts="Alt+${text.key}" data-access="${text.key}"` : '';
@@ -87,22 +88,19 @@ function mainMarkup(site, css) {
         case 'label':
             // A label's access key focuses the control after it; a field is named after it.
             controls.push(`<label id="${control.name}" class="label" ${at}${key}><span>${text.html}</span></label>`);
-            previousLabel = text;
             css.desktop.push(box(`#${control.name}`, control.rect));
             continue;
         case 'entry': {
             // A phone's number pad has no minus: the yards field gets the whole keyboard.
             const keyboard = control.signed ? 'text' : 'numeric';
             controls.push(`<input id="${control.name}" class="entry" type="text" inputmode="${keyboard}" ` +
-                `autocomplete="off" spellcheck="false" enterkeyhint="go" ${at} aria-label="${escape(previousLabel.spoken)}">`);
+                `autocomplete="off" spellcheck="false" enterkeyhint="go" ${at} aria-label="${spokenLabel(control)}">`);
             break;
         }
-        case 'result': {
-            const label = main.controls[control.index + 1]; // Label1 stands after it in the tab order
+        case 'result':
             controls.push(`<input id="${control.name}" class="result" type="text" readonly ${at} ` +
-                `aria-label="${escape(caption(label.caption).spoken)}">`);
+                `aria-label="${spokenLabel(control)}">`);
             break;
-        }
         case 'button':
             if (control.command === site.exitCommand) continue; // a page has no program to end
             controls.push(`<button id="${control.name}" type="button" ${at} data-command="${control.command}"` +
@@ -112,7 +110,6 @@ function mainMarkup(site, css) {
             controls.push(`<label class="option" id="${control.name}Box"${key}><input type="radio" name="formula" ` +
                 `id="${control.name}" ${at}${control.index === firstOption(main) ? ' checked' : ''}><span>${text.html}</span></label>`);
             css.desktop.push(box(`#${control.name}Box`, control.rect));
-            previousLabel = null;
             continue;
         }
         css.desktop.push(box(`#${control.name}`, control.rect));
@@ -121,7 +118,6 @@ function mainMarkup(site, css) {
             css.desktop.push(`#${control.name}{width:max(${scaled(width)}px,${kRatingWidth})}`,
                 `#clientArea{width:max(${scaled(main.size[0])}px,${scaled(left + 8)}px + ${kRatingWidth})}`);
         }
-        previousLabel = null;
     }
     return controls;
 }

@@ -48,8 +48,8 @@ ACCEL acceleratorOf(const description::Shortcut& shortcut, WORD command)
     return {static_cast<BYTE>(FVIRTKEY | (shortcut.ctrl ? FCONTROL : 0)), key, command};
 }
 
-// The order the controls are made in: the table's, but for a result field with its label
-// after it, which is made first. Screen readers name an edit control after the static
+// The order the controls are made in: the table's, but a label that stands after the
+// field it names is made before it. Screen readers name an edit control after the static
 // text just before it among the window's children; labels take no focus, so the tab order
 // stays the table's.
 std::array<std::size_t, description::kMainControls.size()> creationOrder()
@@ -59,8 +59,7 @@ std::array<std::size_t, description::kMainControls.size()> creationOrder()
         order[i] = i;
     }
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        if (description::kMainControls[i].kind == ControlKind::Result &&
-            description::kMainControls[i + 1].kind == ControlKind::Label) {
+        if (description::labelOf(i) == i + 1) {
             std::swap(order[i], order[i + 1]);
         }
     }

@@ -88,21 +88,17 @@ MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, 
 void MainWindow::createControls(QWidget* clientArea)
 {
     std::array<QWidget*, description::kMainControls.size()> created{};
-    // A field is named for screen readers after the label before it in the table.
-    QLabel* previousLabel = nullptr;
     for (std::size_t i = 0; i < created.size(); ++i) {
         const description::Control& control = description::kMainControls[i];
         QWidget* widget = createControl(control, clientArea);
         widget->setObjectName(control.name);
         widget->setGeometry(pixels(control.rect));
-        const bool field = control.kind == ControlKind::CountEntry || control.kind == ControlKind::YardsEntry;
-        if (field && previousLabel != nullptr) {
-            previousLabel->setBuddy(widget);
-            widget->setAccessibleName(spokenName(previousLabel->text()));
-        } else {
-            widget->setAccessibleName(spokenName(QString::fromUtf8(control.caption)));
+        const std::size_t label = description::labelOf(i);
+        const bool named = label < created.size();
+        widget->setAccessibleName(spokenName(QString::fromUtf8(description::kMainControls[named ? label : i].caption)));
+        if (named && label < i) { // an entry field's access key is its label's
+            static_cast<QLabel*>(created[label])->setBuddy(widget);
         }
-        previousLabel = control.kind == ControlKind::Label ? static_cast<QLabel*>(widget) : nullptr;
         created[i] = widget;
     }
 
@@ -110,8 +106,6 @@ void MainWindow::createControls(QWidget* clientArea)
         m_entries[field] = static_cast<EntryField*>(created[description::kEntryControls[field]]);
     }
     m_rating = static_cast<QLineEdit*>(created[description::kTxtPasserRating]);
-    // The result field's label stands after it in the tab order.
-    m_rating->setAccessibleName(spokenName(description::kMainControls[description::kLabel1].caption));
     m_professional = static_cast<QRadioButton*>(created[description::kOptNFL]);
     m_professional->setChecked(true);
     m_defaultButton = static_cast<QPushButton*>(created[description::kDefaultButton]);
