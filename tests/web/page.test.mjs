@@ -342,7 +342,9 @@ for (const name of browserNames) {
             for (const control of ['#optNCAA', '#mnuAction', '#mnuCalculate']) await page.press(control);
             await rating(page, '129.428571428571');
             assert.ok(await page.$eval('#txtPasserRating', (e) => e.scrollWidth <= e.clientWidth), 'the whole rating shown');
-            for (const control of ['#mnuHelp', '#mnuAbout', '#cmdOK']) await page.press(control);
+            for (const control of ['#mnuHelp', '#mnuAbout']) await page.press(control);
+            await waitFor(page, 'About inside the screen', () => frmAbout.open && cmdOK.getBoundingClientRect().right <= innerWidth);
+            await page.press('#cmdOK');
             await waitFor(page, 'About to close', () => !frmAbout.open);
             await page.press('#txtAttempts');
             await page.keyboard.type('0');
