@@ -5,7 +5,8 @@ field show what typing costs beside it (and how often the program asked the clip
 owner for the text: never, until a paste). Then Shift+Insert pastes them into the
 completions field, and a digit typed right after shows when the window answers again.
 Prints the typing latency, the stall (Shift+Insert to the digit on screen), the growth of
-the program's peak memory, and the time Enter then takes to answer. Usage: bench/paste_cost.py PATH/TO/passer-rating [SIZE] (default 50)."""
+the program's peak memory, and the time Enter then takes to answer.
+Usage: bench/paste_cost.py PATH/TO/passer-rating [SIZE] (default 50)."""
 
 import os
 import statistics

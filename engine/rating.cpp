@@ -92,7 +92,8 @@ ProfessionalWork professionalWork(const PasserStats& stats)
         std::max(0.0, kComponentCap - rounded(rate(Step::Interception) * 0.25, 3)),
     };
     const auto& c = work.components;
-    work.rating = rounded((((c[0] + c[1]) + c[2]) + c[3]) / 6 * 100, 1);
+    work.sum = ((c[0] + c[1]) + c[2]) + c[3];
+    work.rating = rounded(work.sum / 6 * 100, 1);
     return work;
 }
 

@@ -5,7 +5,7 @@
 // the empty fields that were read and so now read "0".
 //
 //   texts --parseTotal--> PasserStats --firstBrokenRule--> Refusal
-//                                     --professionalWork / collegeRating--> double
+//                                     --professionalWork / collegeWork--> double
 //                                     --numberText--> rating text
 
 #include "engine/expected.h"
@@ -59,10 +59,12 @@ inline constexpr std::size_t kStepCount = 4;
 
 // How a professional rating is found: each step's rate rounded to two places
 // (completions, touchdowns and interceptions per 100 attempts; yards per attempt less 3),
-// its component bounded and rounded to three, and the rating rounded to one.
+// its component bounded and rounded to three, their sum, and the rating: the sum over 6
+// times 100, rounded to one.
 struct ProfessionalWork {
     std::array<double, kStepCount> rates{};      // indexed by Step
     std::array<double, kStepCount> components{}; // indexed by Step
+    double sum = 0;
     double rating = 0;
 };
 

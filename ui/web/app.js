@@ -26,13 +26,10 @@ function handOver(text) {
     return bytes.length;
 }
 
-// The locale's, read once, when first needed: the browser's number formats take a while
-// to load, which the page's start need not wait for.
-let numberParts = null;
-function separator(type) {
-    numberParts ??= new Intl.NumberFormat(navigator.language).formatToParts(12345.5);
-    return numberParts.find((part) => part.type === type)?.value ?? '';
-}
+// The locale's, which the module asks for once, at the first calculation: the browser's
+// number formats take a while to load, which the page's start need not wait for.
+const separator = (type) => new Intl.NumberFormat(navigator.language).formatToParts(12345.5)
+    .find((part) => part.type === type)?.value ?? '';
 
 function showModal(dialog) {
     const returnTo = document.activeElement;

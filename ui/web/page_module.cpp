@@ -18,6 +18,7 @@
 #include "ui/web/work_table.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,22 +65,29 @@ class PageView final : public description::CommandView {
     }
     void setRatingText(std::string_view text) override { pageSetRatingText(text.data(), text.size()); }
     [[nodiscard]] bool professionalSelected() const override { return pageProfessionalSelected() != 0; }
+    // The locale's, asked of the page once, when first needed (its number formats take a
+    // while to load), as the desktop windows read them once.
     [[nodiscard]] description::LocaleSeparators separators() const override
     {
-        std::string decimal = exchanged(pageDecimalSeparator());
-        return {.decimal = std::move(decimal), .group = exchanged(pageGroupSeparator())};
+        if (!m_separators) {
+            std::string decimal = exchanged(pageDecimalSeparator());
+            m_separators = {.decimal = std::move(decimal), .group = exchanged(pageGroupSeparator())};
+        }
+        return *m_separators;
     }
     void showMessage(std::string_view text) override { pageShowMessage(text.data(), text.size()); }
     void showWork(const engine::PasserStats& stats, engine::Formula formula) override
     {
-        const std::string decimal = separators().decimal;
-        const std::string table = web::workTable(stats, formula, decimal.empty() ? "." : decimal);
+        const std::string table = web::workTable(stats, formula, separators().decimal);
         pageShowWork(table.data(), table.size());
         const std::string address = web::calculationAddress(stats, formula);
         pageSetAddress(address.data(), address.size());
     }
     void showAbout() override { pageShowAbout(); }
     void endProgram() override {}
+
+  private:
+    mutable std::optional<description::LocaleSeparators> m_separators;
 };
 
 // The help topics are pages of the site, in its help folder; the page opens them in

@@ -40,12 +40,10 @@ std::string professional(const engine::PasserStats& stats, Table& table)
     constexpr std::array<std::string_view, engine::kStepCount> kSteps{
         "Completions per 100 attempts, less 30, times 0.05", "Yards per attempt, less 3, times 0.25",
         "Touchdowns per 100 attempts, times 0.2", "2.375 less interceptions per 100 attempts times 0.25"};
-    double sum = 0;
     for (std::size_t i = 0; i < kSteps.size(); ++i) {
         table.line({kSteps[i], table.number(work.rates[i]), table.number(work.components[i])});
-        sum += work.components[i];
     }
-    table.line({"Sum of the components", "", table.number(sum)});
+    table.line({"Sum of the components", "", table.number(work.sum)});
     table.line({"Rating", "", table.number(work.rating)});
     return table.text();
 }
