@@ -28,19 +28,16 @@ def enter_totals(desktop, completions, attempts, yards, touchdowns, interception
     desktop.type(interceptions)
 
 
-@pytest.mark.parametrize("key", ["q", "space", "Escape"])
-def test_a_character_key_on_the_splash_ends_the_program(desktop, start, key):
-    program, _ = started_splash(desktop, start)
-    desktop.key(key)
+@pytest.mark.parametrize("key", ["q", "space", "Escape", "a click"])
+def test_a_character_key_or_a_click_on_the_splash_frame_ends_the_program(desktop, start, key):
+    program, window = started_splash(desktop, start)
+    if key == "a click":
+        x, y, width, _ = desktop.geometry(window)
+        desktop.click(x + width - 16, y + 150)  # the frame's bare right edge, beside the labels
+    else:
+        desktop.key(key)
     assert program.ended()
     assert not desktop.windows(f"^{TITLE}$")
-
-
-def test_a_click_on_the_splash_frame_ends_the_program(desktop, start):
-    program, window = started_splash(desktop, start)
-    x, y, width, _ = desktop.geometry(window)
-    desktop.click(x + width - 16, y + 150)  # the frame's bare right edge, beside the labels
-    assert program.ended()
 
 
 def test_keys_without_a_character_leave_the_splash_to_hand_over(desktop, start):
@@ -65,6 +62,8 @@ def test_a_long_college_rating_shows_its_start_cannot_be_typed_over_and_copies_w
     desktop.type("123")  # changes nothing: the field is read-only
     desktop.key("BackSpace", "ctrl+a", "ctrl+c")
     assert wait_for(desktop.clipboard, what="the clipboard") == "117.642857142857"
+    desktop.key("alt+l", "ctrl+l")  # NFL by its access key, and at once Calculate
+    wait_for(lambda: rating.queryText().getText(0, -1), until=lambda text: text == "63.1", what="the NFL rating")
 
 
 def rated(desktop, start):
@@ -127,26 +126,17 @@ def test_a_paste_goes_in_whole_or_not_at_all(desktop, start):
     assert program.text("Passer Rating") == "95.8"
 
 
-def test_clipboard_keys_do_nothing_in_a_field_and_esc_clears_every_field(desktop, start):
+def test_typed_characters_pass_the_fields_filter_and_the_editing_keys_work(desktop, start):
+    """A count takes digits, the yards digits, "-" and "."; no field limits its length;
+    Backspace takes the last character typed; the clipboard keys do nothing in a field.
+    Each field's access key selects it; Delete, Home, End, the arrows and Shift with them
+    work in every field; Esc clears every field."""
     program = rated(desktop, start)
     desktop.set_clipboard("999")
     desktop.key("ctrl+v", "ctrl+a", "ctrl+x", "ctrl+z", "ctrl+c")
     desktop.type("2")
     wait_for(lambda: program.text("Interceptions"), until=lambda text: text == "12", what="the interceptions 12")
     assert desktop.clipboard() == "999"
-    desktop.key("Escape")
-    names = ["Pass Completions", "Pass Attempts", "Passing Yards", "Touchdowns", "Interceptions",
-             "Passer Rating"]
-    wait_for(lambda: [program.text(name) for name in names], until=lambda texts: not any(texts),
-             what="empty fields")
-
-
-def test_typed_characters_pass_the_fields_filter_and_the_editing_keys_work(desktop, start):
-    """A count takes digits, the yards digits, "-" and "."; no field limits its length;
-    Backspace takes the last character typed. Delete, Home, End, the arrows and Shift with
-    them work in every field."""
-    program = start()
-    program.calculator()
     rows = [("alt+p", "1a2b-3.+, 4", "Pass Attempts", "123"),
             ("alt+y", "1.2-x3 +,--", "Passing Yards", "1.2-3-"),
             ("alt+i", "0001234567890123", "Interceptions", "000123456789012")]
@@ -155,13 +145,19 @@ def test_typed_characters_pass_the_fields_filter_and_the_editing_keys_work(deskt
         desktop.type(typed)
         desktop.key("BackSpace")
         wait_for(lambda: program.text(name), until=lambda text: text == kept, what=f"{name} to read {kept}")
-    desktop.key("alt+c")
-    for name in ["Pass Completions", "Pass Attempts", "Passing Yards", "Touchdowns", "Interceptions"]:
-        desktop.type("1234")
+    fields = {"alt+c": "Pass Completions", "alt+p": "Pass Attempts", "alt+y": "Passing Yards", "alt+t": "Touchdowns",
+              "alt+i": "Interceptions"}
+    for access_key, name in fields.items():
+        desktop.key(access_key)
+        desktop.type("1234")  # over the whole text the access key selected
         desktop.key("Home", "Delete", "Right", "BackSpace", "End", "shift+Left")
         desktop.type("9")
-        desktop.key("Home", "shift+Right", "Delete", "Tab")
+        desktop.key("Home", "shift+Right", "Delete")
         wait_for(lambda: program.text(name), until=lambda text: text == "9", what=f"{name} to read 9")
+    desktop.key("Escape")
+    names = [*fields.values(), "Passer Rating"]
+    wait_for(lambda: [program.text(name) for name in names], until=lambda texts: not any(texts),
+             what="empty fields")
 
 
 def test_a_click_selects_the_whole_field_and_a_drag_then_selects_part(desktop, start):
@@ -170,10 +166,7 @@ def test_a_click_selects_the_whole_field_and_a_drag_then_selects_part(desktop, s
     enter_totals(desktop, "", "", "250", "", "")  # the cursor ends in the interceptions field
     yards = program.field("Passing Yards")
     desktop.click(*program.centre(yards))
-    desktop.type("3")
-    wait_for(lambda: program.text("Passing Yards"), until=lambda text: text == "3", what="the yards to read 3")
-
-    desktop.type("1234567")
+    desktop.type("31234567")  # over the whole text the click selected
     wait_for(lambda: program.text("Passing Yards"), until=lambda text: text == "31234567",
              what="the yards to read 31234567")
     box = yards.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)

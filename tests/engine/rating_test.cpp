@@ -43,35 +43,19 @@ const LineRow kLineRows[] = {
     {"FifteenDigitCollege", {"28", "16", "210", "2", "2"}, "75", "129.428571428571"},
     {"AttemptsOnly", {"10", "", "", "", ""}, "39.6", "0"},
     {"NegativeYards", {"2", "1", "-99", "0", "1"}, "16.7", "-465.8"},
-    // Full seasons: 16-bit products of completions would refuse these.
+    // A full season: 16-bit products of completions would refuse it.
     {"FullSeason", {"502", "343", "4643", "45", "6"}, "122.5", "173.209561752988"},
-    {"CompletionsAtSixteenBitLimit", {"400", "331", "3300", "20", "10"}, "107.3", "163.55"},
-    {"CollegeProductsAbove16Bits", {"32000", "32000", "32767", "32000", "0"}, "118.8", "438.6013375"},
     // Careers: 32-bit totals, 64-bit products.
     {"CareerManning", {"9380", "6125", "71940", "539", "251"}, "96.5", "143.333262260128"},
-    {"CareerBrady", {"12050", "7753", "89214", "649", "212"}, "97.2", "140.785692946058"},
     {"CollegeProductsAbove32Bits", {"2147483647", "2147483647", "0", "2147483647", "0"}, "118.8", "430"},
     // Yards per attempt less 3 is 1.5E-05: rounded on its positional digits, 0.
     {"YardsTermInExponentForm", {"200000", "100000", "600003", "0", "0"}, "56.3", "75.200126"},
-    {"FractionalYardsHalfToEven", {"10", "5", "12.5", "0", "0"}, "56.3", "60.08"},
     // Pasted negative interceptions lift their component above 2.375: it has no cap.
     {"InterceptionComponentUncapped", {"10", "5", "50", "0", "-1"}, "106.3", "112"},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Rows, WorkedExampleTest, testing::ValuesIn(kLineRows), RowName{});
-
-TEST(ProfessionalWork, MatchesWorkedExample)
-{
-    const ProfessionalWork work = engine::professionalWork(PasserStats{34, 21, 285, 1, 1});
-    EXPECT_EQ(work.rates, (std::array{61.76, 5.38, 2.94, 2.94}));
-    // The interception component is 2.375 - 0.735, not rounded again.
-    EXPECT_EQ(work.components[0], 1.588);
-    EXPECT_EQ(work.components[1], 1.345);
-    EXPECT_EQ(work.components[2], 0.588);
-    EXPECT_DOUBLE_EQ(work.components[3], 1.64);
-    EXPECT_EQ(work.rating, 86);
-}
 
 struct RefusalRow {
     const char* name;
@@ -96,7 +80,6 @@ TEST_P(RefusalTest, FirstBrokenRuleEndsWithoutRating)
 const RefusalRow kRefusalRows[] = {
     {"AttemptsEmpty", {"", "", "", "", ""}, Refusal::AttemptsZero},
     {"AttemptsZero", {"0", "5", "", "", ""}, Refusal::AttemptsZero},
-    {"AttemptsDoubleZero", {"00", "", "", "", ""}, Refusal::AttemptsZero},
     {"AttemptsTooLarge", {"2147483648", "1", "", "", ""}, Refusal::AttemptsUnreadable},
     {"AttemptsText", {"abc", "1", "", "", ""}, Refusal::AttemptsUnreadable},
     {"CompletionsTooLarge", {"10", "99999999999", "", "", ""}, Refusal::CompletionsUnreadable},
@@ -105,10 +88,7 @@ const RefusalRow kRefusalRows[] = {
     {"CompletionsPlusInterceptions", {"10", "8", "", "", "3"}, Refusal::CompletionsPlusInterceptionsExceedAttempts},
     {"YardsWithoutCompletions", {"10", "0", "1", "", ""}, Refusal::YardsAboveCompletionsTimes99},
     {"NegativeYardsWithoutCompletions", {"10", "0", "-1", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
-    {"YardsAbove99PerCompletion", {"10", "1", "100", "", ""}, Refusal::YardsAboveCompletionsTimes99},
-    {"YardsBelowMinus99PerCompletion", {"10", "1", "-100", "", ""}, Refusal::YardsBelowCompletionsTimesMinus99},
     {"YardsLoneMinus", {"10", "5", "-", "", ""}, Refusal::YardsError},
-    {"YardsLonePoint", {"10", "5", ".", "", ""}, Refusal::YardsError},
     {"TouchdownsTooLarge", {"10", "5", "", "4000000000", ""}, Refusal::YardsError},
     {"InterceptionsText", {"10", "5", "", "", "x"}, Refusal::YardsError},
     {"NegativeAttempts", {"-5", "-10", "", "-10", ""}, Refusal::YardsAboveCompletionsTimes99},
@@ -117,15 +97,6 @@ const RefusalRow kRefusalRows[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Rows, RefusalTest, testing::ValuesIn(kRefusalRows), RowName{});
-
-TEST(Calculate, EmptyFieldsReadBeforeAFailureAreReported)
-{
-    const Calculation result = calculate({"10", "", "x", "", ""}, Formula::Professional, {});
-    ASSERT_EQ(result.refusal, Refusal::YardsError);
-    EXPECT_TRUE(result.readAsZero[static_cast<std::size_t>(Field::Completions)]);
-    EXPECT_FALSE(result.readAsZero[static_cast<std::size_t>(Field::Touchdowns)]);
-    EXPECT_FALSE(result.readAsZero[static_cast<std::size_t>(Field::Interceptions)]);
-}
 
 constexpr std::int32_t kMax = 2147483647;
 

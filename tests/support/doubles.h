@@ -1,10 +1,9 @@
 #pragma once
 
-// The tests' stand-ins for what the windows and the commands are given: the clock, the
-// help and the browser. Each records what it was asked and shows nothing.
+// The tests' stand-ins for what the windows are given: a clock set to a year, and a
+// browser that records the addresses it is asked to open and opens nothing.
 
 #include "platform/browser.h"
-#include "platform/help.h"
 #include "ui/description/clock.h"
 
 #include <string>
@@ -16,18 +15,6 @@ class FixedClock final : public description::Clock {
     [[nodiscard]] int currentYear() const override { return year; }
 
     int year;
-};
-
-// Records each call as "contents FILE TOPIC" or "index FILE".
-class RecordingHelp final : public platform::Help {
-  public:
-    void showContents(const std::string& helpFile, const std::string& topic) override
-    {
-        calls.push_back("contents " + helpFile + " " + topic);
-    }
-    void showIndex(const std::string& helpFile) override { calls.push_back("index " + helpFile); }
-
-    std::vector<std::string> calls;
 };
 
 class RecordingBrowser final : public platform::Browser {

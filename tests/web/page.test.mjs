@@ -118,7 +118,8 @@ for (const name of browserNames) {
             });
         }
 
-        onPage('a message names the broken rule, keeps the rating and gives the focus back', async (page) => {
+        onPage('a message names the broken rule, keeps the rating and gives the focus back; axe finds nothing', async (page) => {
+            await audit(page, 'the calculator');
             await typeTotals(page, [14, 20, 210, 2, 2]);
             await page.keyboard.press('Enter');
             await rating(page, '97.9');
@@ -129,6 +130,7 @@ for (const name of browserNames) {
             assert.equal(await page.$eval('#dlgMessage', (d) => d.getAttribute('role')), 'alertdialog');
             assert.equal(await page.$eval('#dlgMessageTitle', (e) => e.textContent), title);
             assert.equal(await page.$$eval('#dlgMessage button', (b) => b.map((e) => e.textContent).join()), 'OK');
+            await audit(page, 'a message');
             await page.keyboard.press('Escape'); // into the dialog, not to Reset
             await waitFor(page, 'the message to close', () => !dlgMessage.open);
             assert.equal(await value(page, 'txtPasserRating'), '97.9');
@@ -142,7 +144,7 @@ for (const name of browserNames) {
             assert.equal(await focused(page), 'txtCompletions');
         });
 
-        onPage('the filter keeps what a total can hold, Tab or a click selects the whole text, the editing keys work', async (page) => {
+        onPage('the filter keeps what a total can hold, Tab or a click selects the whole text, the editing keys work, a paste goes in', async (page) => {
             const typed = [['txtCompletions', '1a2 b+3,'], ['txtAttempts', '-7.5'], ['txtYards', '-7.5x']];
             for (const [i, [, text]] of typed.entries()) {
                 if (i > 0) await page.keyboard.press('Tab');
@@ -165,12 +167,25 @@ for (const name of browserNames) {
                 await keys(page, 'Home', 'Delete', 'ArrowRight', 'Backspace', 'End', 'Shift+ArrowLeft', '9', 'Home', 'Shift+ArrowRight', 'Delete');
                 assert.equal(await value(page, id), '9', id);
             }
+            // A paste goes in as it is, to be judged at Calculate as an address's values are.
+            if (name === 'chromium') {
+                await instance.browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-write', 'clipboard-sanitized-write']);
+            }
+            assert.equal(await page.evaluate(() => navigator.clipboard.writeText('1x2').then(() => 'written')), 'written');
+            await keys(page, 'Alt+c', 'Shift+Insert');
+            assert.equal(await value(page, 'txtCompletions'), '1x2');
         });
 
-        onPage('the address keeps a calculation, and another page opened on it shows the same', async (page) => {
+        onPage('a long rating reads from its start; the address keeps a calculation, and another page opened on it shows the same', async (page) => {
             await typeTotals(page, [343, 502, 4643, 45, 6]);
             await keys(page, 'Alt+n', 'Enter');
             await rating(page, '173.209561752988');
+            // A long rating reads from its start, to a screen reader too.
+            assert.deepEqual(await page.$eval('#txtPasserRating', (e) => [e.selectionStart, e.scrollLeft]), [0, 0]);
+            if (name === 'chromium') {
+                const node = await page.accessibility.snapshot({ root: await page.$('#txtPasserRating') });
+                assert.deepEqual([node.role, node.name, node.value], ['textbox', 'Passer Rating', '173.209561752988']);
+            }
             const address = page.url();
             assert.match(address, /#attempts=502&completions=343&yards=4643&touchdowns=45&interceptions=6&formula=ncaa$/);
             // The work, as a table a screen reader reads, from the engine's own values.
@@ -213,34 +228,7 @@ for (const name of browserNames) {
             assert.deepEqual(page.problems, []);
         });
 
-        onPage('a paste goes in as it is and is judged at Calculate', async (page) => {
-            if (name === 'chromium') {
-                await instance.browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-write', 'clipboard-sanitized-write']);
-            }
-            assert.equal(await page.evaluate(() => navigator.clipboard.writeText('1x2').then(() => 'written')), 'written');
-            await typeTotals(page, [null, 20]);
-            await keys(page, 'Alt+c');
-            await keys(page, 'Shift+Insert');
-            assert.equal(await value(page, 'txtCompletions'), '1x2');
-            await page.keyboard.press('Enter');
-            assert.equal(await dialogText(page), 'The Pass Completions field contains an error.');
-        });
-
-        onPage('a long college rating reads from its start, to a screen reader too', async (page) => {
-            await keys(page, 'Alt+n');
-            await keys(page, 'Alt+c');
-            await typeTotals(page, [16, 28, 210, 2, 2]);
-            await keys(page, 'Control+l');
-            await rating(page, '129.428571428571');
-            assert.deepEqual(await page.$eval('#txtPasserRating', (e) => [e.selectionStart, e.scrollLeft]), [0, 0]);
-            if (name === 'chromium') {
-                const field = await page.$('#txtPasserRating');
-                const node = await page.accessibility.snapshot({ root: field });
-                assert.deepEqual([node.role, node.name, node.value], ['textbox', 'Passer Rating', '129.428571428571']);
-            }
-        });
-
-        onPage('About shows this year in its notice, after a calculation too; Esc and Enter close it', async (page) => {
+        onPage('About shows this year in its notice, after a calculation too; Esc and Enter close it; axe finds nothing', async (page) => {
             await typeTotals(page, [14, 20, 210, 2, 2]);
             await page.keyboard.press('Enter');
             await keys(page, 'Alt+c');
@@ -251,6 +239,7 @@ for (const name of browserNames) {
                 assert.equal(await page.$eval('#frmAbout [data-notice]', (e) => e.textContent),
                     `Copyright \u00A9 2005 - ${year} Morvalenite`);
                 assert.equal(await focused(page), 'cmdOK');
+                if (key === 'Enter') await audit(page, 'About');
                 await page.keyboard.press(key);
                 await waitFor(page, `${key} to close About`, () => !frmAbout.open);
                 assert.equal(await focused(page), 'txtCompletions');
@@ -268,7 +257,9 @@ for (const name of browserNames) {
             };
             const welcome = await help(() => page.keyboard.press('F1'));
             assert.equal(await welcome.title(), `${title} Help - Welcome`);
-            assert.ok((await welcome.$$eval('nav[aria-label=Contents] a', (a) => a.map((e) => e.textContent))).includes('Keyboard use'));
+            assert.deepEqual(await welcome.$$eval('nav[aria-label=Contents] a', (a) => a.map((e) => e.textContent)), ['Contents', 'Index', // then the .hhc's
+                'Welcome', 'Entering totals', 'Keyboard use', 'Formulas', 'The professional formula', 'The college formula', 'Messages']);
+            await audit(welcome, 'a help page');
             await welcome.close();
             await page.bringToFront();
             await keys(page, 'Alt+h', 'i');
@@ -277,19 +268,6 @@ for (const name of browserNames) {
             assert.deepEqual(keywords, [...keywords].sort((x, y) => x.localeCompare(y, 'en', { sensitivity: 'base' })));
             assert.ok(keywords.length > 10);
             await index.close();
-        });
-
-        onPage('axe finds nothing on the calculator, a message, About and a help page', async (page) => {
-            await audit(page, 'the calculator');
-            await page.keyboard.press('Enter');
-            await dialogText(page);
-            await audit(page, 'a message');
-            await page.keyboard.press('Enter');
-            await keys(page, 'Alt+h', 'a');
-            await waitFor(page, 'the About window', () => frmAbout.open);
-            await audit(page, 'About');
-            await page.goto(`${server.url}help/Keyboard.htm`);
-            await audit(page, 'a help page');
         });
 
         // A phone: Chromium emulates one, taps as touch events; Firefox's driver has no touch
@@ -306,7 +284,7 @@ for (const name of browserNames) {
             return page;
         }
 
-        test('on a phone nothing scrolls sideways, every control is inside the screen, 44 px to touch, its text 16 px; axe finds nothing', async () => {
+        test('on a phone nothing scrolls sideways, every control is inside the screen, 44 px to touch, its text 16 px; axe finds nothing; everything goes by touch alone', async () => {
             for (const width of [360, 320]) {
                 const page = await phone(width);
                 await waitFor(page, 'the calculator', () => document.activeElement.id === 'txtCompletions');
@@ -329,30 +307,26 @@ for (const name of browserNames) {
                     if (touch) await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
                     await audit(page, `${width} px, ${scheme}`);
                 }
+
+                for (const [id, total] of [['txtCompletions', 16], ['txtAttempts', 28], ['txtYards', 210], ['txtTouchdowns', 2], ['txtInterceptions', 2]]) {
+                    await page.press(`#${id}`);
+                    await page.keyboard.type(String(total)); // the on-screen keyboard
+                }
+                for (const control of ['#optNCAA', '#mnuAction', '#mnuCalculate']) await page.press(control);
+                await rating(page, '129.428571428571');
+                assert.ok(await page.$eval('#txtPasserRating', (e) => e.scrollWidth <= e.clientWidth), 'the whole rating shown');
+                for (const control of ['#mnuHelp', '#mnuAbout']) await page.press(control);
+                await waitFor(page, 'About inside the screen', () => frmAbout.open && cmdOK.getBoundingClientRect().right <= innerWidth);
+                await page.press('#cmdOK');
+                await waitFor(page, 'About to close', () => !frmAbout.open);
+                await page.press('#txtAttempts');
+                await page.keyboard.type('0');
+                await page.press('#btnCalculate');
+                await dialogText(page);
+                await page.press('#dlgMessageOK');
+                await waitFor(page, 'the message to close', () => !dlgMessage.open);
                 await page.done();
             }
-        });
-
-        test('on a phone the menus, the rating, About and a message go by touch alone', async () => {
-            const page = await phone(360);
-            for (const [id, total] of [['txtCompletions', 16], ['txtAttempts', 28], ['txtYards', 210], ['txtTouchdowns', 2], ['txtInterceptions', 2]]) {
-                await page.press(`#${id}`);
-                await page.keyboard.type(String(total)); // the on-screen keyboard
-            }
-            for (const control of ['#optNCAA', '#mnuAction', '#mnuCalculate']) await page.press(control);
-            await rating(page, '129.428571428571');
-            assert.ok(await page.$eval('#txtPasserRating', (e) => e.scrollWidth <= e.clientWidth), 'the whole rating shown');
-            for (const control of ['#mnuHelp', '#mnuAbout']) await page.press(control);
-            await waitFor(page, 'About inside the screen', () => frmAbout.open && cmdOK.getBoundingClientRect().right <= innerWidth);
-            await page.press('#cmdOK');
-            await waitFor(page, 'About to close', () => !frmAbout.open);
-            await page.press('#txtAttempts');
-            await page.keyboard.type('0');
-            await page.press('#btnCalculate');
-            await dialogText(page);
-            await page.press('#dlgMessageOK');
-            await waitFor(page, 'the message to close', () => !dlgMessage.open);
-            await page.done();
         });
 
         if (touch) {
