@@ -232,7 +232,7 @@ TEST_F(Program, SplashHandsOverToTheCalculatorAfterTwoSeconds)
     EXPECT_EQ(::FindWindowW(win32::kMainClass, nullptr), nullptr);
     ASSERT_NE(calculator(), nullptr);
     EXPECT_TRUE(gone(splash));
-    EXPECT_EQ(text(calculator()), product::kTitle); // its first field's focus: the tab order's test
+    EXPECT_EQ(text(window()), product::kTitle); // its first field's focus: the tab order's test
 }
 
 // Chords pressed in turn on the splash window or on the calculator.
