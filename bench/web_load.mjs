@@ -1,22 +1,56 @@
-// The web page's costs, in headless Chromium and Firefox ESR, medians of several first
-// visits (each with a new profile, so nothing is cached): the bytes the server sent for
-// the whole visit (the page, then what the service worker keeps for offline use), the
-// time from navigation to a usable calculator, and one calculation (Calculate pressed,
-// the rating written). Chromium also loads it as a slow phone would (4x CPU slowdown,
-// 150 ms round trips, 1.6 Mbit/s down, 750 kbit/s up; gzip served), median of 5. Run from
-// the top folder after building the web preset:
+// The web page's load beside the two floors no page of its kind beats, measured in one
+// run and in turns (bare, module, calculator, bare, ...), so the machine's load falls on
+// all three alike:
+//   bare        a page holding only a text field;
+//   module      a page that compiles the same engine.wasm before enabling its field;
+//   calculator  the site.
+// "Usable" is the moment the first text field is shown, enabled and the topmost element
+// at its centre, checked at every frame by the same script on all three. Each visit is a
+// new headless Chromium profile, served gzip by the same server, on two profiles: a
+// desktop, and a slow phone (4x CPU slowdown, 150 ms round trips, 1.6 Mbit/s down,
+// 750 kbit/s up, a 360 px touch screen). Prints medians and the ratios to the bare page
+// in the same turn, then the calculator's bytes and one calculation. Run from the top folder after
+// building the web preset:
 //   node bench/web_load.mjs [LOADS]
+import { copyFile, mkdtemp, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 import { launch } from '../tools/web/browsers.mjs';
 import { serve } from '../tools/web/server.mjs';
 
-const loads = Number(process.argv[2] ?? 7);
+const loads = Number(process.argv[2] ?? 9);
 const site = fileURLToPath(new URL('../build/web/site', import.meta.url));
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-async function visit(name, server, slowPhone = false) {
-    const browser = await launch(name);
+const head = '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8">' +
+    '<meta name="viewport" content="width=device-width, initial-scale=1"><title>Floor</title></head><body>';
+const floors = {
+    bare: `${head}<input type="text" aria-label="Total"></body></html>`,
+    module: `${head}<input type="text" aria-label="Total" disabled><script type="module">
+await WebAssembly.compileStreaming(fetch('engine.wasm'));
+document.querySelector('input').disabled = false;
+</script></body></html>`,
+};
+
+// Run in every page before its own scripts.
+function watchUsable() {
+    const check = () => {
+        const field = document.querySelector('input[type=text]');
+        const box = field?.getBoundingClientRect();
+        if (field && !field.disabled && field.checkVisibility() && box.width > 0 &&
+            document.elementFromPoint(box.left + (box.width / 2), box.top + (box.height / 2)) === field) {
+            window.usableAt = performance.now();
+            return;
+        }
+        requestAnimationFrame(check);
+    };
+    requestAnimationFrame(check);
+}
+
+async function visit(server, slowPhone, calculate) {
+    const browser = await launch('chromium');
     try {
         const page = await browser.browser.newPage();
         if (slowPhone) {
@@ -26,45 +60,71 @@ async function visit(name, server, slowPhone = false) {
             await cdp.send('Network.emulateNetworkConditions', { offline: false, latency: 150,
                 downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 });
             await page.setViewport({ width: 360, height: 740, isMobile: true, hasTouch: true });
+        } else {
+            await page.setViewport({ width: 1280, height: 800 });
         }
-        const before = server.served.bytes;
+        await page.evaluateOnNewDocument(watchUsable);
+        const before = server.served.requests.length;
         await page.goto(server.url);
-        await page.waitForFunction(() => document.documentElement.dataset.ready !== undefined);
-        const usable = await page.evaluate(() => performance.getEntriesByName('calculator-usable')[0].startTime);
-        const pageBytes = server.served.bytes - before;
-        await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-        const visitBytes = server.served.bytes - before;
-        const calculation = await page.evaluate(() => {
-            const set = (id, text) => { document.getElementById(id).value = text; };
-            [['txtAttempts', '34'], ['txtCompletions', '21'], ['txtYards', '285'], ['txtTouchdowns', '1'],
-                ['txtInterceptions', '1']].forEach(([id, text]) => set(id, text));
-            const button = document.getElementById('btnCalculate');
-            const start = performance.now();
-            for (let i = 0; i < 2000; ++i) button.click();
-            return { mean: (performance.now() - start) / 2000, rating: document.getElementById('txtPasserRating').value };
-        });
-        if (calculation.rating !== '86') throw new Error(`${name}: the rating read ${calculation.rating}`);
-        return { pageBytes, visitBytes, usable, calculation: calculation.mean };
+        await page.waitForFunction(() => window.usableAt !== undefined);
+        const result = { usable: await page.evaluate(() => window.usableAt) };
+        if (calculate) {
+            await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+            // What the page asked for itself (everything before the service worker's script),
+            // and the whole visit, with what the worker keeps for use offline.
+            const requests = server.served.requests.slice(before);
+            const sum = (list) => list.reduce((total, request) => total + request.bytes, 0);
+            result.pageBytes = sum(requests.slice(0, requests.findIndex((request) => request.name === '/sw.js')));
+            result.visitBytes = sum(requests);
+            result.calculation = await page.evaluate(() => {
+                const set = (id, text) => { document.getElementById(id).value = text; };
+                [['txtAttempts', '34'], ['txtCompletions', '21'], ['txtYards', '285'], ['txtTouchdowns', '1'],
+                    ['txtInterceptions', '1']].forEach(([id, text]) => set(id, text));
+                const button = document.getElementById('btnCalculate');
+                const start = performance.now();
+                for (let i = 0; i < 2000; ++i) button.click();
+                return { mean: (performance.now() - start) / 2000, rating: document.getElementById('txtPasserRating').value };
+            });
+            if (result.calculation.rating !== '86') throw new Error(`the rating read ${result.calculation.rating}`);
+        }
+        return result;
     } finally {
         await browser.close();
     }
 }
 
-const server = await serve(site);
+const folder = await mkdtemp(path.join(tmpdir(), 'web-floors-'));
+const servers = {};
 try {
-    for (const name of ['chromium', 'firefox']) {
-        const runs = [];
-        for (let i = 0; i < loads; ++i) runs.push(await visit(name, server));
-        const pick = (key) => median(runs.map((run) => run[key]));
-        console.log(`${name}: first visit ${(pick('visitBytes') / 1024).toFixed(1)} KiB sent ` +
-            `(${(pick('pageBytes') / 1024).toFixed(1)} KiB before the service worker), usable after ` +
-            `${pick('usable').toFixed(0)} ms, one calculation ${(pick('calculation') * 1000).toFixed(1)} µs ` +
-            `(medians of ${loads} loads)`);
+    for (const [name, html] of Object.entries(floors)) {
+        await writeFile(path.join(folder, `${name}.html`), html);
     }
-    const phone = [];
-    for (let i = 0; i < 5; ++i) phone.push(await visit('chromium', server, true));
-    console.log(`chromium as a slow phone: usable after ${median(phone.map((run) => run.usable)).toFixed(0)} ms, ` +
-        `${(median(phone.map((run) => run.pageBytes)) / 1024).toFixed(1)} KiB before the service worker (median of 5)`);
+    await copyFile(path.join(site, 'engine.wasm'), path.join(folder, 'engine.wasm'));
+    for (const name of Object.keys(floors)) {
+        servers[name] = await serve(folder);
+        servers[name].url += `${name}.html`;
+    }
+    servers.calculator = await serve(site);
+    for (const [profile, slowPhone] of [['desktop', false], ['slow phone', true]]) {
+        const runs = { bare: [], module: [], calculator: [] };
+        for (let i = 0; i < loads; ++i) {
+            for (const name of Object.keys(runs)) {
+                runs[name].push(await visit(servers[name], slowPhone, name === 'calculator'));
+            }
+        }
+        // A ratio is the median of each turn's own, so a slow moment weighs on one turn alone.
+        const summary = Object.entries(runs).map(([name, list]) => {
+            const ratio = median(list.map((run, i) => run.usable / runs.bare[i].usable));
+            return `${name} ${median(list.map((run) => run.usable)).toFixed(0)} ms (${ratio.toFixed(2)} x bare)`;
+        });
+        console.log(`chromium, ${profile}: usable after (medians of ${loads}) ${summary.join(', ')}`);
+        const calculator = runs.calculator;
+        const kib = (key) => (median(calculator.map((run) => run[key])) / 1024).toFixed(1);
+        console.log(`chromium, ${profile}: the calculator's first visit sent ${kib('pageBytes')} KiB before its ` +
+            `service worker, ${kib('visitBytes')} KiB in all; one calculation ` +
+            `${(median(calculator.map((run) => run.calculation.mean)) * 1000).toFixed(1)} µs`);
+    }
 } finally {
-    await server.stop();
+    for (const server of Object.values(servers)) await server.stop();
+    await rm(folder, { recursive: true, force: true });
 }

@@ -51,6 +51,18 @@ std::string_view messageText(Refusal refusal)
     return "The Yards field contains an error.";
 }
 
+Refusal unreadableRefusal(Field field)
+{
+    switch (field) {
+    case Field::Attempts:
+        return Refusal::AttemptsUnreadable;
+    case Field::Completions:
+        return Refusal::CompletionsUnreadable;
+    default:
+        return Refusal::YardsError;
+    }
+}
+
 std::optional<Refusal> firstBrokenRule(const PasserStats& stats)
 {
     // Sums and products in 64 bits: career totals overflow 32 (99 x 21,691,754 > 2^31).
@@ -139,7 +151,7 @@ Calculation calculate(const FieldTexts& texts, Formula formula, Separators separ
     PasserStats& stats = result.stats;
     const auto attempts = read(Field::Attempts);
     if (!attempts) {
-        return refuse(Refusal::AttemptsUnreadable);
+        return refuse(unreadableRefusal(Field::Attempts));
     }
     if (attempts.value() == 0) {
         return refuse(Refusal::AttemptsZero);
@@ -147,17 +159,16 @@ Calculation calculate(const FieldTexts& texts, Formula formula, Separators separ
     stats.attempts = attempts.value();
     const auto completions = read(Field::Completions);
     if (!completions) {
-        return refuse(Refusal::CompletionsUnreadable);
+        return refuse(unreadableRefusal(Field::Completions));
     }
     stats.completions = completions.value();
 
-    // From here on every failure is reported as the yards field's.
     for (const auto& [field, total] :
          {std::pair{Field::Yards, &stats.yards}, std::pair{Field::Touchdowns, &stats.touchdowns},
           std::pair{Field::Interceptions, &stats.interceptions}}) {
         const auto value = read(field);
         if (!value) {
-            return refuse(Refusal::YardsError);
+            return refuse(unreadableRefusal(field));
         }
         *total = value.value();
     }

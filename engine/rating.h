@@ -53,6 +53,10 @@ enum class Refusal {
 
 std::string_view messageText(Refusal refusal);
 
+// Why a field's text that is no total is refused: attempts and completions name their
+// own field, the three read after them the yards field.
+Refusal unreadableRefusal(Field field);
+
 // The professional formula's four steps, in this order.
 enum class Step : std::size_t { Completion, Yards, Touchdown, Interception };
 inline constexpr std::size_t kStepCount = 4;

@@ -1,8 +1,9 @@
 // Deploys as a static host goes through them, for a returning visitor in Chromium: site A
-// is visited, then site B (the same sources with a comment added to the script and the
-// style sheet) arrives, first only its sw.js, index.html and app.js beside A's other
+// is visited, then site B (the same sources with a comment added to the page's script and
+// the help's style sheet) arrives, first only its sw.js and index.html beside A's other
 // files, then whole. The visitor runs A whole until B is whole, then B whole: every file
-// the page gets matches one build's digests.
+// the page gets matches one build's digests. Another application's cache on the same
+// host outlives both, and an older cache of the site, left in place, never answers.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { appendFile, cp, mkdtemp, readFile, rm } from 'node:fs/promises';
@@ -32,7 +33,7 @@ async function rebuilt(folder, changed) {
 // The files and digests a build's service worker checks, and its cache's name.
 const worker = (site) => readFile(path.join(site, 'sw.js'), 'utf8');
 const digests = async (site) => JSON.parse((await worker(site)).match(/const files = (.*);/)[1]);
-const cacheName = async (site) => (await worker(site)).match(/const cacheName = '(.*)';/)[1];
+const version = async (site) => (await worker(site)).match(/const cacheName = `\$\{ownCaches\}(\w+)`;/)[1];
 
 // Which build every file the page gets (through its service worker) belongs to.
 async function running(page, builds) {
@@ -47,7 +48,7 @@ async function running(page, builds) {
 test('a returning visitor runs one build whole through an out-of-order deploy, then the new one', async () => {
     const folder = await mkdtemp(path.join(tmpdir(), 'deploy-'));
     const live = path.join(folder, 'live');
-    const [a, b] = [path.join(build, 'site'), await rebuilt(folder, ['app.js', 'style.css'])];
+    const [a, b] = [path.join(build, 'site'), await rebuilt(folder, ['app.js', 'help-site.css'])];
     const builds = { A: await digests(a), B: await digests(b) };
     await cp(a, live, { recursive: true });
     const server = await serve(live);
@@ -61,19 +62,26 @@ test('a returning visitor runs one build whole through an out-of-order deploy, t
         };
         await visit();
         assert.equal(await running(page, builds), 'A');
+        await page.evaluate(() => caches.open('another app').then((cache) => cache.put('/theirs', new Response('kept'))));
 
-        for (const file of ['sw.js', 'index.html', 'app.js']) await cp(path.join(b, file), path.join(live, file));
-        for (let i = 0; i < 2; ++i) { // the new worker fails its install on B's style sheet
+        for (const file of ['sw.js', 'index.html']) await cp(path.join(b, file), path.join(live, file));
+        for (let i = 0; i < 2; ++i) { // the new worker fails its install on B's help style sheet
             await visit();
             await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()).catch(() => {}));
             assert.equal(await running(page, builds), 'A');
         }
 
         await cp(b, live, { recursive: true });
-        await visit(); // finds B, installs it whole and activates it, which leaves B's cache alone
-        await page.waitForFunction(async (name) => (await caches.keys()).join() === name, { timeout: 30000 }, await cacheName(b));
+        await visit(); // finds B, installs it whole and activates it, which deletes A's cache
+        const ends = [`${server.url} ${await version(a)}`, `${server.url} ${await version(b)}`];
+        await page.waitForFunction(async (b) => (await caches.keys()).filter((n) => n.startsWith('passer-rating ')).join() ===
+            `passer-rating ${b}`, { timeout: 30000 }, ends[1]);
+        assert.ok(await page.evaluate(() => caches.has('another app')), 'another application\'s cache kept');
+        await page.evaluate((stale) => caches.open(`passer-rating ${stale}`) // A's, as if never deleted
+            .then((cache) => cache.put('probe.txt', new Response('stale'))), ends[0]);
         await visit();
         assert.equal(await running(page, builds), 'B');
+        assert.equal(await page.evaluate(() => fetch('probe.txt').then((r) => r.status)), 404, 'the older cache answered');
     } finally {
         await chromium.close();
         await server.stop();

@@ -171,8 +171,12 @@ for (const name of browserNames) {
             if (name === 'chromium') {
                 await instance.browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-write', 'clipboard-sanitized-write']);
             }
-            assert.equal(await page.evaluate(() => navigator.clipboard.writeText('1x2').then(() => 'written')), 'written');
+            const clip = (text) => page.evaluate((t) => navigator.clipboard.writeText(t).then(() => 'written'), text);
+            assert.equal(await clip('1x2'), 'written');
             await keys(page, 'Alt+c', 'Shift+Insert');
+            assert.equal(await value(page, 'txtCompletions'), '1x2');
+            await clip('9'.repeat(32768)); // longer than any total: refused whole
+            await keys(page, 'End', 'Shift+Insert');
             assert.equal(await value(page, 'txtCompletions'), '1x2');
         });
 
@@ -190,7 +194,9 @@ for (const name of browserNames) {
             assert.match(address, /#attempts=502&completions=343&yards=4643&touchdowns=45&interceptions=6&formula=ncaa$/);
             // The work, as a table a screen reader reads, from the engine's own values.
             const work = async () => page.$$eval('#workTable tr', (rows) => rows.map((r) => [...r.cells].map((c) => c.textContent).join(' ')));
-            assert.ok((await work()).includes('Rating: the sum divided by attempts 502 173.209561752988'));
+            assert.deepEqual(await work(), ['Step Total Points', 'Yards times 8.4 4643 39001.2', 'Touchdowns times 330 45 14850',
+                'Interceptions times 200, taken away 6 -1200', 'Completions times 100 343 34300',
+                'Rating: the sum divided by attempts 502 173.209561752988']);
             const context = await instance.browser.createBrowserContext();
             const fresh = await context.newPage();
             // A browser that shares: Share hands over the address.
@@ -203,10 +209,12 @@ for (const name of browserNames) {
             assert.equal(await fresh.$eval('#optNCAA', (e) => e.checked), true);
             await context.close();
             await page.bringToFront();
-            await keys(page, 'Alt+l', 'Alt+c');
-            await typeTotals(page, [21, 34, 285, 1, 1]);
-            await page.keyboard.press('Enter');
+            // Another calculation's address in the same tab, escapes anywhere in its values.
+            await page.goto(`${server.url}#attempts=3%34&completions=%321&yards=2%385&touchdowns=1&interceptions=%31&formula=nfl`);
             await rating(page, '86');
+            assert.deepEqual(await Promise.all(['txtAttempts', 'txtCompletions', 'txtYards', 'txtInterceptions'].map((id) => value(page, id))),
+                ['34', '21', '285', '1']);
+            assert.equal(await page.$eval('#optNFL', (e) => e.checked), true);
             assert.deepEqual(await work(), ['Step Rate Component',
                 'Completions per 100 attempts, less 30, times 0.05 61.76 1.588', 'Yards per attempt, less 3, times 0.25 5.38 1.345',
                 'Touchdowns per 100 attempts, times 0.2 2.94 0.588', '2.375 less interceptions per 100 attempts times 0.25 2.94 1.64',
@@ -218,13 +226,15 @@ for (const name of browserNames) {
         onPage('a hostile address brings only a field\'s message', async (page) => {
             const hostile = [['%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E', 'The Pass Attempts field contains an error.'],
                 ['99999999999999999999', 'The Pass Attempts field contains an error.'],
-                ['10&completions=</script><script>alert(1)</script>', 'The Pass Completions field contains an error.']];
+                ['10&completions=</script><script>alert(1)</script>', 'The Pass Completions field contains an error.'],
+                [`${'0'.repeat(32767)}5`, 'The Pass Attempts field contains an error.']]; // a 5 longer than a paste may be
             for (const [attempts, message] of hostile) {
                 await page.goto(`${server.url}#attempts=${attempts}`);
                 await page.reload();
                 assert.equal(await dialogText(page), message);
-                assert.equal(await page.$$eval('img, script', (e) => e.length), 3, 'only the logos and the page script');
+                assert.equal(await page.$$eval('img, script', (e) => e.length), 2, 'only the logo and the page script');
             }
+            assert.equal(await value(page, 'txtAttempts'), '', 'the field as it was');
             assert.deepEqual(page.problems, []);
         });
 
@@ -284,24 +294,48 @@ for (const name of browserNames) {
             return page;
         }
 
-        test('on a phone nothing scrolls sideways, every control is inside the screen, 44 px to touch, its text 16 px; axe finds nothing; everything goes by touch alone', async () => {
+        // Every visible control inside the screen, 44 px to touch, a field's text 16 px.
+        const controlsSelector = 'input:not([type=radio]), button, summary, [role=menuitem], label.option';
+        async function measure(page, width, when) {
+            const { sideways, controls } = await page.evaluate((selector) => ({
+                sideways: document.documentElement.scrollWidth - innerWidth,
+                controls: [...document.querySelectorAll(selector)].filter((e) => e.checkVisibility()).map((e) => {
+                    const box = e.getBoundingClientRect();
+                    return { id: e.id || e.textContent, box: [box.left, box.right, box.width, box.height], font: parseFloat(getComputedStyle(e).fontSize) };
+                }),
+            }), controlsSelector);
+            assert.equal(sideways, 0, `${width} px ${when}`);
+            for (const { id, box: [left, right, w, h], font } of controls) {
+                assert.ok(left >= 0 && right <= width && w >= 44 && h >= 44, `${id} at ${width} px ${when}: ${[left, right, w, h]}`);
+                if (id.startsWith('txt')) assert.ok(font >= 16, `${id}: ${font} px`);
+            }
+        }
+
+        // The contrast of each visible control's text with its own background (the nearest
+        // one drawn), as WCAG reckons it.
+        const contrasts = (page) => page.evaluate((selector) => {
+            const rgb = (colour) => colour.match(/[\d.]+/g).map(Number);
+            const linear = (v) => ((v /= 255) <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4);
+            const luminance = ([r, g, b]) => (0.2126 * linear(r)) + (0.7152 * linear(g)) + (0.0722 * linear(b));
+            const background = (element) => {
+                for (let e = element; e; e = e.parentElement) {
+                    const colour = rgb(getComputedStyle(e).backgroundColor);
+                    if (colour.length < 4 || colour[3] > 0) return colour;
+                }
+                return [255, 255, 255];
+            };
+            return [...document.querySelectorAll(selector)].filter((e) => e.checkVisibility()).map((e) => {
+                const [a, b] = [luminance(rgb(getComputedStyle(e).color)), luminance(background(e))];
+                return [e.id || e.textContent, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
+            });
+        }, controlsSelector);
+
+        test('on a phone nothing scrolls sideways, every control is inside the screen, 44 px to touch, its text 16 px, before and after a calculation; axe finds nothing; dark text is legible; everything goes by touch alone', async () => {
             for (const width of [360, 320]) {
                 const page = await phone(width);
                 await waitFor(page, 'the calculator', () => document.activeElement.id === 'txtCompletions');
                 await page.press('#mnuHelp'); // the open menu's items are measured too
-                const { sideways, controls } = await page.evaluate(() => ({
-                    sideways: document.documentElement.scrollWidth - innerWidth,
-                    controls: [...document.querySelectorAll('input:not([type=radio]), button, summary, [role=menuitem], label.option')]
-                        .filter((e) => e.checkVisibility()).map((e) => {
-                            const box = e.getBoundingClientRect();
-                            return { id: e.id, box: [box.left, box.right, box.width, box.height], font: parseFloat(getComputedStyle(e).fontSize) };
-                        }),
-                }));
-                assert.equal(sideways, 0, `${width} px`);
-                for (const { id, box: [left, right, w, h], font } of controls) {
-                    assert.ok(left >= 0 && right <= width && w >= 44 && h >= 44, `${id} at ${width} px: ${[left, right, w, h]}`);
-                    if (id.startsWith('txt')) assert.ok(font >= 16, `${id}: ${font} px`);
-                }
+                await measure(page, width, 'before a calculation');
                 await page.press('#mnuHelp');
                 for (const scheme of touch ? ['light', 'dark'] : ['light']) { // Firefox's driver keeps the scheme
                     if (touch) await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
@@ -315,7 +349,12 @@ for (const name of browserNames) {
                 for (const control of ['#optNCAA', '#mnuAction', '#mnuCalculate']) await page.press(control);
                 await rating(page, '129.428571428571');
                 assert.ok(await page.$eval('#txtPasserRating', (e) => e.scrollWidth <= e.clientWidth), 'the whole rating shown');
-                for (const control of ['#mnuHelp', '#mnuAbout']) await page.press(control);
+                await page.press('#mnuHelp');
+                await measure(page, width, 'after a calculation');
+                for (const [control, ratio] of touch ? await contrasts(page) : []) { // dark, fields filled, a menu open
+                    assert.ok(ratio >= 4.5, `${control}: ${ratio.toFixed(2)}:1 in dark mode`);
+                }
+                await page.press('#mnuAbout');
                 await waitFor(page, 'About inside the screen', () => frmAbout.open && cmdOK.getBoundingClientRect().right <= innerWidth);
                 await page.press('#cmdOK');
                 await waitFor(page, 'About to close', () => !frmAbout.open);
@@ -343,11 +382,13 @@ for (const name of browserNames) {
             const blocked = (page) => page.setRequestInterception(true)
                 .then(() => page.on('request', (r) => (r.url().endsWith('.wasm') ? r.abort() : r.continue())));
             const withoutWasm = (page) => page.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; });
-            for (const [why, prepare, retry] of [['the module blocked', blocked, true], ['no WebAssembly', withoutWasm, false]]) {
-                test(`${why}: a visible alert in place of the splash`, async () => {
+            for (const [why, prepare, retry, reason] of [['the module blocked', blocked, true, /^The calculator could not be loaded\./],
+                ['no WebAssembly', withoutWasm, false, /^This browser cannot run the calculator/]]) {
+                test(`${why}: an alert that says why in place of the calculator`, async () => {
                     const page = await phone(360, prepare);
                     await waitFor(page, 'the alert', () => failure.checkVisibility() && failure.getAttribute('role'), (v) => v === 'alert');
-                    assert.equal(await page.$eval('#frmSplash', (e) => e.hidden && !e.hasAttribute('aria-busy')), true);
+                    assert.match(await page.$eval('#failure', (e) => e.innerText), reason);
+                    assert.equal(await page.$eval('#frmPasserRating', (e) => e.checkVisibility()), false);
                     assert.equal(await page.$eval('#cmdRetry', (e) => !e.hidden), retry);
                     await page.done();
                 });

@@ -1,6 +1,6 @@
 // A static web server for the site on a free loopback port, as a static host serves it:
 // gzip where the browser takes it, Last-Modified with 304 for a request that has the
-// file already. It counts the bytes it sends.
+// file already. It counts the bytes it sends, in all and for each request in turn.
 import { createReadStream } from 'node:fs';
 import { stat } from 'node:fs/promises';
 import http from 'node:http';
@@ -19,7 +19,8 @@ export async function serve(root) {
     const server = http.createServer(async (request, response) => {
         const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
         const file = path.join(root, name.endsWith('/') ? `${name}index.html` : name);
-        served.requests.push(name);
+        const record = { name, bytes: 0 };
+        served.requests.push(record);
         const info = file.startsWith(root) ? await stat(file).catch(() => null) : null;
         if (!info?.isFile()) {
             response.writeHead(404).end();
@@ -40,7 +41,10 @@ export async function serve(root) {
         });
         const body = createReadStream(file);
         const counted = gzip ? body.pipe(createGzip({ level: 9 })) : body;
-        counted.on('data', (chunk) => { served.bytes += chunk.length; });
+        counted.on('data', (chunk) => {
+            served.bytes += chunk.length;
+            record.bytes += chunk.length;
+        });
         counted.pipe(response);
     });
     server.on('connection', (socket) => {

@@ -109,16 +109,23 @@ constexpr std::size_t labelOf(std::size_t field)
 inline constexpr std::array<std::size_t, engine::kFieldCount> kEntryControls{kTxtAttempts, kTxtCompletions, kTxtYards,
                                                                              kTxtTouchdowns, kTxtInterceptions};
 
-// What a typed character may put into an entry field: Backspace (8) and the digits in
-// every one, "-" and "." in the yards field too. Everything else is dropped, the control
-// codes of Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z included; pasted text is not filtered.
+// What typing may put into an entry field, besides Backspace: the digits in every one,
+// "-" and "." in the yards field too. Everything else is dropped, the control codes of
+// Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z included; pasted text is not filtered. The web page
+// gets these characters as data, so its fields take typing before its engine arrives.
+constexpr std::string_view typedCharacters(ControlKind field)
+{
+    return field == ControlKind::YardsEntry ? "0123456789-." : "0123456789";
+}
+
 constexpr bool acceptsTyped(ControlKind field, char32_t code)
 {
-    if (code == 8 || (code >= '0' && code <= '9')) {
-        return true;
-    }
-    return field == ControlKind::YardsEntry && (code == '-' || code == '.');
+    return code == 8 || (code < 0x80 && typedCharacters(field).find(static_cast<char>(code)) != std::string_view::npos);
 }
+
+// The longest text a paste (or a page's address) may put into an entry field; a longer
+// one is refused whole. No total needs more, and megabytes in a field stall the window.
+inline constexpr std::size_t kMaxPasteCharacters = 32767;
 
 // The index of the button with `role`; every window has one of each.
 consteval std::size_t buttonWith(ButtonRole role)

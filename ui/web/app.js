@@ -1,8 +1,10 @@
-// The calculator page: its controls were written from the window description (site.mjs);
-// this wires their events to the WebAssembly module, which runs the commands (Calculate,
-// Reset, Contents, Index, About) and judges every typed character, and implements what
-// the module asks of the window. The splash shows until the module is ready; then a
-// calculation the address holds is filled in and calculated.
+// The calculator page: its controls were written from the window description (site.mjs),
+// this script inline with them. It wires their events to the WebAssembly module, which
+// runs the commands (Calculate, Reset, Contents, Index, About), and implements what the
+// module asks of the window. The fields take typing as soon as the page is drawn, filtered
+// by the characters the description gave each one; a command given before the module has
+// arrived runs once it has. Then, and whenever the address changes, a calculation the
+// address holds is filled in and calculated.
 //
 //   button, menu item, key --pr_run(command)--> module --page.*--> fields, dialogs, help tab
 //   a rating --page.show_work, page.set_address--> the work under it, the address
@@ -12,6 +14,7 @@ const main = $('frmPasserRating');
 const fields = main.dataset.fields.split(' ').map($); // in the order Calculate reads them
 const controls = [...main.querySelectorAll('[data-control]')];
 const button = (flag) => main.querySelector(`[data-${flag}]`);
+const pasteLimit = Number(main.dataset.pasteLimit);
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 let engine = null;
@@ -79,7 +82,11 @@ const page = {
     local_year: () => new Date().getFullYear(),
 };
 
-const run = (command) => engine.pr_run(Number(command));
+// Work for the module: now, or once it has arrived (in the order given); never if it
+// cannot load.
+let ready = null;
+const whenReady = (work) => (engine ? work() : ready.then((loaded) => loaded && work()));
+const run = (command) => whenReady(() => engine.pr_run(Number(command)));
 
 // The module's table of the work: a caption line, a header line, then a line a row.
 let shownWork = '';
@@ -212,12 +219,16 @@ function windowKey(event) {
 }
 
 function wireEntry(field) {
-    const control = Number(field.dataset.control);
-    const accepts = (text) => [...text].every((character) => engine.pr_accepts(control, character.codePointAt(0)));
+    const typed = field.dataset.typed;
+    const accepts = (text) => [...text].every((character) => typed.includes(character));
     field.addEventListener('beforeinput', (event) => {
         if (event.inputType !== 'insertText' || event.data === null) return; // pastes and drops pass
         if (!accepts(event.data)) event.preventDefault();
     });
+    // A paste or a drop longer than any total can need is refused whole.
+    const tooLong = (data) => (data?.getData('text/plain') ?? '').length > pasteLimit;
+    field.addEventListener('paste', (event) => tooLong(event.clipboardData) && event.preventDefault());
+    field.addEventListener('drop', (event) => tooLong(event.dataTransfer) && event.preventDefault());
     // A keyboard that composes (most on phones) cannot be stopped while it composes: its
     // text is judged once composed, and a refused one leaves the field as it was.
     let before = null;
@@ -258,22 +269,28 @@ function wire() {
     $('cmdShare').addEventListener('click', share);
 }
 
-// A calculation the address holds; the module judges its values as pasted text.
+// A calculation the address holds, as the page opens and when a link changes the address
+// of the open page; the module judges its values as pasted text.
 function openAddress() {
-    if (location.hash.length > 1) engine.pr_open_address(handOver(location.hash));
+    whenReady(() => {
+        if (location.hash.length <= 1) return;
+        closeMenu(false);
+        for (const dialog of document.querySelectorAll('dialog[open]')) dialog.close();
+        engine.pr_open_address(handOver(location.hash));
+    });
 }
 
-// In place of the splash: why the calculator cannot run, and a retry where one can help.
+// In place of the calculator: why it cannot run, and a retry where one can help.
 function fail(why) {
-    $('frmSplash').hidden = true;
-    $('frmSplash').removeAttribute('aria-busy');
+    main.hidden = true;
     $('failure').querySelector(`[data-why="${why}"]`).hidden = false;
     $('cmdRetry').hidden = why !== 'load';
     $('cmdRetry').addEventListener('click', () => location.reload());
     $('failure').hidden = false;
+    return null;
 }
 
-async function start() {
+async function load() {
     if (typeof WebAssembly !== 'object') return fail('wasm');
     const refuse = () => 8; // EBADF: the module never writes a file
     const wasi = { fd_close: refuse, fd_seek: refuse, fd_write: refuse };
@@ -287,16 +304,13 @@ async function start() {
     }
     engine = instance.exports;
     engine._initialize();
-    $('frmSplash').removeAttribute('aria-busy');
-    fillNotices();
-    wire();
-    $('frmSplash').hidden = true;
-    main.hidden = false;
-    main.querySelector('.entry').focus(); // the first field in the tab order, the top one
-    openAddress();
-    performance.mark('calculator-usable');
     document.documentElement.dataset.ready = '';
     navigator.serviceWorker?.register('sw.js');
+    return engine;
 }
 
-start();
+wire();
+window.addEventListener('hashchange', openAddress);
+main.querySelector('.entry').focus(); // the first field in the tab order, the top one
+ready = load();
+openAddress();

@@ -1,5 +1,7 @@
 #include "ui/web/calculation_address.h"
 
+#include "ui/description/main_form.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -46,6 +48,13 @@ std::string percentDecoded(std::string_view text)
     return decoded;
 }
 
+// Characters, not bytes: UTF-8's continuation bytes do not start one.
+std::size_t characterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
+}
+
 } // namespace
 
 std::string calculationAddress(const engine::PasserStats& stats, engine::Formula formula)
@@ -80,8 +89,14 @@ std::optional<AddressedCalculation> readCalculationAddress(std::string_view frag
         const std::string value = percentDecoded(pair.substr(equals + 1));
         const auto total = std::ranges::find(kTotalNames, name);
         if (total != kTotalNames.end()) {
-            calculation.texts[static_cast<std::size_t>(total - kTotalNames.begin())] = value;
+            const auto index = static_cast<std::size_t>(total - kTotalNames.begin());
+            calculation.texts[index] = value;
             namesATotal = true;
+            const auto field = static_cast<engine::Field>(index);
+            if (characterCount(value) > description::kMaxPasteCharacters &&
+                (!calculation.refused || field < *calculation.refused)) {
+                calculation.refused = field;
+            }
         } else if (name == kFormulaName && (value == kProfessional || value == kCollege)) {
             calculation.formula = value == kProfessional ? engine::Formula::Professional : engine::Formula::College;
         }

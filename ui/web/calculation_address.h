@@ -4,7 +4,9 @@
 // shows it: a fragment of the five totals as the engine read them and the formula,
 //   #attempts=502&completions=343&yards=4643&touchdowns=45&interceptions=6&formula=nfl
 // (formula=ncaa for the college one). Opening such an address fills the fields with its
-// values as a paste would, chooses the formula and calculates.
+// values as a paste would, chooses the formula and calculates. A value longer than a paste
+// may be is refused whole, as a paste is: the fields stay as they were and the message
+// names the first such field.
 
 #include "engine/rating.h"
 
@@ -18,6 +20,7 @@ namespace web {
 struct AddressedCalculation {
     std::array<std::optional<std::string>, engine::kFieldCount> texts; // indexed by Field
     std::optional<engine::Formula> formula;
+    std::optional<engine::Field> refused; // the first, in the order Calculate reads them
 };
 
 // Without the "#".

@@ -146,9 +146,13 @@ void describeMain(Json& json)
         json.flag("default", control.role == description::ButtonRole::Default);
         json.flag("cancel", control.role == description::ButtonRole::Cancel);
         json.flag("signed", control.kind == ControlKind::YardsEntry); // takes "-" and "." too
+        if (control.kind == ControlKind::CountEntry || control.kind == ControlKind::YardsEntry) {
+            json.field("typed", description::typedCharacters(control.kind));
+        }
         json.close('}');
     }
-    json.close(']').key("fields").open('['); // in the order Calculate reads them
+    json.close(']').field("pasteLimit", static_cast<double>(description::kMaxPasteCharacters));
+    json.key("fields").open('['); // in the order Calculate reads them
     for (const std::size_t index : description::kEntryControls) {
         json.string(description::kMainControls[index].name);
     }
@@ -179,15 +183,12 @@ void describeEntries(Json& json, const std::vector<help::SitemapEntry>& entries)
     json.close(']');
 }
 
-void describeLabels(Json& json, std::span<const description::Label> labels, bool splash)
+void describeLabels(Json& json, std::span<const description::Label> labels)
 {
     json.key("labels").open('[');
     for (const description::Label& label : labels) {
-        std::string text = description::designText(label.text);
-        if (splash && label.text == description::LabelText::Version) { // the splash writes its own
-            text = description::versionText(product::kVersionMajor, product::kVersionMinor);
-        }
-        json.open('{').field("name", label.name).field("text", text).rect("rect", label.rect);
+        json.open('{').field("name", label.name).field("text", description::designText(label.text));
+        json.rect("rect", label.rect);
         json.field("points", label.points).flag("bold", label.bold).flag("wrap", label.wrap);
         json.flag("centred", label.centred).flag("notice", label.text == description::LabelText::Copyright);
         json.close('}');
@@ -208,15 +209,10 @@ std::string describeWindows()
     json.field("index", kHelpIndexPage).close('}');
     describeMain(json);
 
-    json.key("splash").open('{').size("size", description::kSplashClientSize);
-    json.rect("frame", description::kSplashFrame).rect("logo", description::kSplashLogo);
-    describeLabels(json, description::kSplashLabels, true);
-    json.close('}');
-
     json.key("about").open('{').field("caption", description::aboutCaption());
     json.size("size", description::kAboutClientSize).rect("ok", description::kAboutOk);
     json.rect("logo", description::kAboutLogo);
-    describeLabels(json, description::kAboutLabels, false);
+    describeLabels(json, description::kAboutLabels);
     json.key("lines").open('[');
     for (const description::Line& line : description::kAboutLines) {
         json.open('{').rect("rect", {.left = line.x1, .top = line.y, .width = line.x2 - line.x1, .height = 0});

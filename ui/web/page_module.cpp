@@ -3,7 +3,6 @@
 // below over its controls, and calls the exports from its events.
 //
 //   page event --pr_run(command)--> description::run --imports--> the page's controls
-//   typed character --pr_accepts(control, code)--> keep or drop
 //   the address as the page opens --pr_open_address--> fields, formula, Calculate
 //   a rating shown --show_work, set_address--> the work under it, the page's address
 // The page itself was written at build time from describe_windows.cpp's JSON (site.mjs).
@@ -11,7 +10,6 @@
 #include "platform/help.h"
 #include "ui/description/clock.h"
 #include "ui/description/commands.h"
-#include "ui/description/main_form.h"
 #include "ui/description/texts.h"
 #include "ui/web/calculation_address.h"
 #include "ui/web/help_site.h"
@@ -144,6 +142,10 @@ PAGE_EXPORT(pr_open_address) int pr_open_address(std::size_t length)
     if (!calculation) {
         return 0;
     }
+    if (calculation->refused) {
+        g_view.showMessage(engine::messageText(engine::unreadableRefusal(*calculation->refused)));
+        return 1;
+    }
     for (std::size_t i = 0; i < engine::kFieldCount; ++i) {
         g_view.setEntryText(static_cast<engine::Field>(i), calculation->texts[i].value_or(""));
     }
@@ -154,16 +156,7 @@ PAGE_EXPORT(pr_open_address) int pr_open_address(std::size_t length)
     return 1;
 }
 
-PAGE_EXPORT(pr_accepts) int pr_accepts(int control, std::uint32_t code)
-{
-    const auto index = static_cast<std::size_t>(control);
-    return index < description::kMainControls.size() &&
-                   description::acceptsTyped(description::kMainControls[index].kind, code)
-               ? 1
-               : 0;
-}
-
-// The notice of the splash and About windows for today's year: their load handlers.
+// The notice of the About window for today's year: its load handler.
 PAGE_EXPORT(pr_notice) std::size_t pr_notice()
 {
     return handOver(description::copyrightNotice(PageClock().currentYear()));

@@ -1,6 +1,6 @@
 // Writes the web page's static site from the windows as designed: it runs the
-// describe_windows module for the description, writes the markup of the splash,
-// the calculator, its menus, the message and About dialogs, their layout in CSS pixels,
+// describe_windows module for the description, writes the markup of the calculator, its
+// menus, the message and About dialogs with the script and their layout in CSS pixels,
 // the help topics as pages with their Contents and Index (from the .hhc and .hhk), the
 // web-app manifest and the service worker's list of what to keep offline.
 // Usage: node site.mjs PAGE_MODULE DESCRIBE_MODULE SOURCE_DIR OUT_DIR
@@ -13,10 +13,14 @@ const [modulePath, describePath, sourceDir, outDir] = process.argv.slice(2);
 const webDir = path.join(sourceDir, 'ui/web');
 const helpDir = path.join(sourceDir, 'help');
 
-// Nothing on the site runs or loads what is not its own.
-const policy =
-    "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; " +
+// Nothing on the site runs or loads what is not its own. The calculator's page carries its
+// script and styles inline, allowed by their digests, so its first response is all it
+// needs to be drawn and used; the help pages link theirs.
+const sourcePolicy = (script, style) =>
+    `default-src 'none'; script-src ${script} 'wasm-unsafe-eval'; style-src ${style}; img-src 'self'; ` +
     "connect-src 'self'; manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'";
+const digest = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
+const helpPolicy = sourcePolicy("'self'", "'self'");
 
 // The describe_windows module's JSON: the windows, or with a sitemap's bytes given, the
 // help's contents or index as the help viewer reads them.
@@ -50,7 +54,7 @@ function caption(text) {
 // The windows' arrangement from the twips, on screens wide enough for it, at one and a
 // half times the designed size (the designed 8.25 pt is small for a page). Narrower
 // screens get style.css's single column, with each label's text size relative to the
-// window's (a splash's product name stays large, its fine print readable).
+// window's (About's product name stays large, its fine print readable).
 const kScale = 1.5;
 const kDesktop = '(min-width: 40em)';
 const kRatingWidth = '19ch'; // a sign, 15 digits and a point, or an exponent form, with the field's padding
@@ -94,7 +98,8 @@ function mainMarkup(site, css) {
             // A phone's number pad has no minus: the yards field gets the whole keyboard.
             const keyboard = control.signed ? 'text' : 'numeric';
             controls.push(`<input id="${control.name}" class="entry" type="text" inputmode="${keyboard}" ` +
-                `autocomplete="off" spellcheck="false" enterkeyhint="go" ${at} aria-label="${spokenLabel(control)}">`);
+                `autocomplete="off" spellcheck="false" enterkeyhint="go" ${at} data-typed="${escape(control.typed)}" ` +
+                `aria-label="${spokenLabel(control)}">`);
             break;
         }
         case 'result':
@@ -152,13 +157,16 @@ function menuMarkup(site) {
     return menus;
 }
 
-function pageMarkup(site) {
+// A style sheet or script as the page carries it: without its comments (whole lines of
+// "//", and "/* */") and indentation, which the visitor has no use for.
+const compact = (source) => source.replace(/\/\*[^]*?\*\//g, '').split('\n').map((line) => line.trim())
+    .filter((line) => line !== '' && !line.startsWith('//')).join('\n') + '\n';
+
+// The page, its script and styles inline. The browser's own loading is the splash: the
+// calculator is drawn from the first response and its fields take typing at once.
+async function pageMarkup(site) {
     const css = { all: [], desktop: [], phone: [] };
     const controls = mainMarkup(site, css);
-    const splash = site.splash;
-    css.desktop.push(box('#frmSplash .client', [0, 0, ...splash.size]), box('#Frame1', splash.frame),
-        box('#imgLogo', splash.logo));
-    labelRules('frmSplash-', splash.labels, site.main.fontPoints, css);
     const about = site.about;
     css.desktop.push(box('#frmAbout .client', [0, 0, ...about.size]), box('#cmdOK', about.ok), box('#Image1', about.logo));
     labelRules('frmAbout-', about.labels, site.main.fontPoints, css);
@@ -168,7 +176,12 @@ function pageMarkup(site) {
         return `<div class="line" id="Line1-${i}"></div>`;
     });
     const title = escape(site.title);
-    const html = `<!DOCTYPE html>
+    const layout = `${css.all.join('\n')}\n@media ${kDesktop} {\n${css.desktop.join('\n')}\n}\n` +
+        `@media not ${kDesktop} {\n${css.phone.join('\n')}\n}\n`;
+    const style = `\n${compact(await readFile(path.join(webDir, 'style.css'), 'utf8'))}${layout}`;
+    const script = `\n${compact(await readFile(path.join(webDir, 'app.js'), 'utf8'))}`;
+    const policy = sourcePolicy(digest(script), digest(style));
+    return `<!DOCTYPE html>
 <html lang="en">
 <head>
 <meta charset="utf-8">
@@ -181,9 +194,7 @@ function pageMarkup(site) {
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icon.svg" type="image/svg+xml">
 <link rel="preload" href="engine.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="high">
-<link rel="stylesheet" href="style.css">
-<link rel="stylesheet" href="layout.css">
-<script type="module" src="app.js"></script>
+<style>${style}</style>
 </head>
 <body>
 <noscript><div class="window failure"><p>The calculator needs JavaScript, which this browser has turned off.
@@ -194,12 +205,7 @@ Turn it on, or open the page in another browser.</p>
 <p data-why="load" hidden>The calculator could not be loaded. Check the connection and try again.</p>
 <button type="button" id="cmdRetry" hidden>Try again</button>
 </div>
-<div id="frmSplash" class="window splash" role="dialog" aria-label="${title}" aria-busy="true">
-<div class="client"><div id="Frame1" class="frame">
-<img id="imgLogo" src="logo.jpg" width="200" height="233" alt="" fetchpriority="low">
-${labelMarkup('frmSplash-', splash.labels).join('\n')}
-</div></div></div>
-<main id="frmPasserRating" class="window" aria-labelledby="caption" hidden data-fields="${site.main.fields.join(' ')}">
+<main id="frmPasserRating" class="window" aria-labelledby="caption" data-fields="${site.main.fields.join(' ')}" data-paste-limit="${site.main.pasteLimit}">
 <h1 class="titlebar" id="caption">${title}</h1>
 <nav role="menubar" aria-label="Menu bar" id="menubar">${menuMarkup(site).join('')}</nav>
 <div id="clientArea" class="client">
@@ -225,12 +231,10 @@ ${labelMarkup('frmAbout-', about.labels).join('\n')}
 ${lines.join('')}
 </div>
 </dialog>
+<script type="module">${script}</script>
 </body>
 </html>
 `;
-    const layout = `${css.all.join('\n')}\n@media ${kDesktop} {\n${css.desktop.join('\n')}\n}\n` +
-        `@media not ${kDesktop} {\n${css.phone.join('\n')}\n}\n`;
-    return { html, css: layout };
 }
 
 // The help topics' Contents (.hhc) and Index (.hhk): their entries, nested as listed.
@@ -250,7 +254,7 @@ async function writeHelp(site, out) {
     const nav = `<nav class="help-nav" aria-label="Contents"><p><a href="${help.start}">Contents</a> · ` +
         `<a href="${help.index}">Index</a></p>${tree(contents)}</nav>`;
     // The policy first in <head>, before the style sheet it governs.
-    const first = `<meta http-equiv="Content-Security-Policy" content="${policy}">`;
+    const first = `<meta http-equiv="Content-Security-Policy" content="${helpPolicy}">`;
     const head = `<meta name="viewport" content="width=device-width, initial-scale=1">\n` +
         `<link rel="icon" href="../icon.svg" type="image/svg+xml">\n<link rel="stylesheet" href="help-site.css">`;
     const page = (topic) => topic
@@ -278,11 +282,8 @@ async function main() {
     const site = describe();
     await rm(outDir, { recursive: true, force: true });
     await mkdir(outDir, { recursive: true });
-    const { html, css } = pageMarkup(site);
-    await writeFile(path.join(outDir, 'index.html'), html);
-    await writeFile(path.join(outDir, 'layout.css'), css);
+    await writeFile(path.join(outDir, 'index.html'), await pageMarkup(site));
     const copies = [
-        [path.join(webDir, 'app.js'), 'app.js'], [path.join(webDir, 'style.css'), 'style.css'],
         [modulePath, 'engine.wasm'], [path.join(sourceDir, 'resources/logo.jpg'), 'logo.jpg'],
         [path.join(sourceDir, 'resources/passer-rating.svg'), 'icon.svg'],
         ...['192', '512', 'maskable-512'].map((size) =>
@@ -299,7 +300,7 @@ async function main() {
             { src: 'icon.svg', sizes: 'any', type: 'image/svg+xml' }],
     }, null, 2) + '\n');
     // The PNG icons are for installing the page as an app, not for using it offline.
-    const files = ['./', 'index.html', 'layout.css', 'manifest.webmanifest',
+    const files = ['./', 'index.html', 'manifest.webmanifest',
         ...copies.map(([, to]) => to).filter((file) => !file.endsWith('.png')),
         ...await writeHelp(site, outDir)];
     // Each file with its digest, for the service worker to check what it caches; the
@@ -312,7 +313,7 @@ async function main() {
         listed.push([file, `sha256-${createHash('sha256').update(bytes).digest('base64')}`]);
     }
     const worker = (await readFile(path.join(webDir, 'sw.js'), 'utf8'))
-        .replace('CACHE_NAME', `passer-rating-${whole.digest('hex').slice(0, 16)}`)
+        .replace('VERSION', whole.digest('hex').slice(0, 16))
         .replace('[/* FILES */]', JSON.stringify(listed));
     await writeFile(path.join(outDir, 'sw.js'), worker);
 }

@@ -3,8 +3,11 @@
 // each file with the digest the build recorded. A version is installed only when every
 // file arrives with its digest: a deploy still under way (the new list beside old files)
 // fails the install, the version kept stays whole, and the browser tries again on a later
-// visit. What the first visit loaded already is only revalidated, not sent again.
-const cacheName = 'CACHE_NAME';
+// visit. What the first visit loaded already is only revalidated, not sent again. Its
+// caches are named by this site's folder and the version, so it deletes only its own
+// earlier ones: other applications on the same host keep theirs.
+const ownCaches = `passer-rating ${self.registration.scope} `;
+const cacheName = `${ownCaches}VERSION`;
 const files = [/* FILES */];
 
 async function install() {
@@ -22,7 +25,8 @@ self.addEventListener('install', (event) => {
 });
 
 self.addEventListener('activate', (event) => {
-    const stale = (names) => Promise.all(names.filter((name) => name !== cacheName).map((name) => caches.delete(name)));
+    const stale = (names) => Promise.all(names.filter((name) => name.startsWith(ownCaches) && name !== cacheName)
+        .map((name) => caches.delete(name)));
     event.waitUntil(caches.keys().then(stale).then(() => self.clients.claim()));
 });
 

@@ -175,12 +175,13 @@ bool EntryField::insertPasted(const QMimeData* mime)
     }
     // Judged on the bytes (UTF-8), before they become a string twice their size.
     const QByteArray bytes = mime->data(QStringLiteral("text/plain"));
-    if (bytes.size() > kMaxPasteCharacters * 4) {
+    constexpr auto kLimit = static_cast<qsizetype>(description::kMaxPasteCharacters);
+    if (bytes.size() > kLimit * 4) {
         QApplication::beep();
         return false;
     }
     const QString text = QString::fromUtf8(bytes);
-    if (text.size() > kMaxPasteCharacters) {
+    if (text.size() > kLimit) {
         QApplication::beep();
         return false;
     }

@@ -26,9 +26,6 @@ class EntryField : public QLineEdit {
     // `kind` is the field's kind in the window description: a count or the yards.
     explicit EntryField(description::ControlKind kind, QWidget* parent = nullptr);
 
-    // The longest text a paste may put in; longer ones are refused whole.
-    static constexpr qsizetype kMaxPasteCharacters = 32767;
-
     [[nodiscard]] bool acceptsCharacter(QChar character) const;
 
   protected:
