@@ -132,7 +132,7 @@ double collegeRating(const PasserStats& stats)
     return collegeWork(stats).rating;
 }
 
-Calculation calculate(const FieldTexts& texts, Formula formula, Separators separators)
+Calculation calculate(const FieldTexts& texts, Formula formula, const NumberFormat& format)
 {
     Calculation result;
     const auto read = [&](Field field) -> Expected<std::int32_t, TotalError> {
@@ -141,7 +141,7 @@ Calculation calculate(const FieldTexts& texts, Formula formula, Separators separ
             result.readAsZero[index] = true;
             return std::int32_t{0};
         }
-        return parseTotal(texts[index], separators);
+        return parseTotal(texts[index], format);
     };
     const auto refuse = [&](Refusal refusal) {
         result.refusal = refusal;
@@ -177,7 +177,7 @@ Calculation calculate(const FieldTexts& texts, Formula formula, Separators separ
     }
 
     const double rating = formula == Formula::Professional ? professionalRating(stats) : collegeRating(stats);
-    result.rating = numberText(rating, separators.decimal);
+    result.rating = numberText(rating, format.decimal);
     return result;
 }
 

@@ -99,6 +99,6 @@ double professionalRating(const PasserStats& stats);
 CollegeWork collegeWork(const PasserStats& stats);
 double collegeRating(const PasserStats& stats);
 
-Calculation calculate(const FieldTexts& texts, Formula formula, Separators separators);
+Calculation calculate(const FieldTexts& texts, Formula formula, const NumberFormat& format);
 
 } // namespace engine

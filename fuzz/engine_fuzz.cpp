@@ -4,6 +4,7 @@
 
 #include "engine/rating.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -26,8 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto formula = (data[0] & 1) != 0 ? engine::Formula::College : engine::Formula::Professional;
-    const engine::Separators separators =
-        (data[0] & 2) != 0 ? engine::Separators{",", "."} : engine::Separators{".", ","};
+    // Locales that differ in every part the reading rule uses.
+    static constexpr std::array<engine::NumberFormat, 6> kFormats{{
+        {.decimal = ".", .group = ","},
+        {.decimal = ",", .group = "."},
+        {.decimal = ",", .group = "\u202F"},
+        {.decimal = ",", .group = "\u00A0", .minus = "\u2212"},
+        {.decimal = ".", .group = ",", .outerGroupSize = 2},
+        {.decimal = "\u066B", .group = "\u066C", .minus = "\u2212", .zero = "\u06F0"},
+    }};
+    const engine::NumberFormat& format = kFormats[(data[0] >> 1U) % kFormats.size()];
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
 
     // The texts are separated by newlines; missing ones are empty.
@@ -38,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
 
-    const engine::Calculation result = engine::calculate(texts, formula, separators);
+    const engine::Calculation result = engine::calculate(texts, formula, format);
     if (result.refusal) {
         require(result.rating.empty());
         require(!engine::messageText(*result.refusal).empty());
@@ -52,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         stats.yards >= 0) {
         const double rating = engine::professionalRating(stats);
         require(rating >= 0 && rating <= 158.3);
-        require(engine::numberText(rating, separators.decimal).view() == result.rating.view());
+        require(engine::numberText(rating, format.decimal).view() == result.rating.view());
         // A value whose 15-digit text has no fraction left is kept as it is (0.99999999999999989
         // shows as 1), so the text agrees with the value to far below the shown place.
         const double shown = engine::leadingNumber(engine::numberText(rating).view());

@@ -29,13 +29,15 @@ if [ "$what" = test ]; then
         dpkg-dev file lintian
         # the Windows program: the cross compiler, its installer's builder, and Wine to test both
         g++-mingw-w64-x86-64-posix wixl msitools osslsigncode openssl wine wine64 unzip
-        # a German locale, under which Wine runs the Windows program once
+        # German and French locales, under which Wine runs the Windows program once each
         locales
     )
 fi
 bash tools/install-packages.sh "${packages[@]}"
 if [ "$what" = test ]; then
-    locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8
+    for name in de_DE fr_FR; do
+        locale -a | grep -qx "$name.utf8" || localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    done
     # The web page: clang 22 for WebAssembly with wasi-libc and libc++, Node for the build
     # and the tests, and two browsers. Their Recommends are not needed (clang's alone are
     # hundreds of megabytes).

@@ -22,7 +22,7 @@ int main()
             texts[i] = parts[3 + i];
         }
         const auto formula = parts[0] == "N" ? engine::Formula::Professional : engine::Formula::College;
-        const engine::Calculation result = engine::calculate(texts, formula, {parts[1], parts[2]});
+        const engine::Calculation result = engine::calculate(texts, formula, {.decimal = parts[1], .group = parts[2]});
         std::cout << (result.refusal ? engine::messageText(*result.refusal) : result.rating.view()) << '\t';
         for (const bool zero : result.readAsZero) {
             std::cout << (zero ? '1' : '0');

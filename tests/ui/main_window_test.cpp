@@ -6,6 +6,7 @@
 #include "ui/qt/main/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +26,7 @@ class MainWindowTest : public QObject {
     void composedTextIsFilteredToo();
     void menusAreTheDescribedOnesAndResetAndWebReachTheirServices();
     void tabOrder();
+    void totalsAndRatingAsTheLocaleWritesThem_data();
     void totalsAndRatingAsTheLocaleWritesThem();
 
   private:
@@ -46,6 +48,7 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::init()
 {
+    m_messages.messages.clear();
     m_window = std::make_unique<ui::MainWindow>(m_messages, ui::MainWindowCommands{});
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -132,15 +135,42 @@ void MainWindowTest::tabOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtCompletions"));
 }
 
+void MainWindowTest::totalsAndRatingAsTheLocaleWritesThem_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("yards"); // typed; one with a space, which no key gives, pasted
+    QTest::addColumn<QString>("shown"); // the rating, or the message
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale french(QLocale::French, QLocale::France);
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    const QString message = QStringLiteral("The Yards field contains an error.");
+    const QString rating = QStringLiteral("122,5");
+    QTest::newRow("German groups with a point") << german << "4.643" << rating;
+    QTest::newRow("French: a point before three digits could be either") << french << "4.643" << message;
+    QTest::newRow("French groups with a narrow no-break space") << french << "4\u202F643" << rating;
+    QTest::newRow("French groups with a plain space too") << french << "4 643" << rating;
+    QTest::newRow("Russian: a point before three digits could be either") << russian << "4.643" << message;
+    QTest::newRow("Russian groups with a plain space too") << russian << "4 643" << rating;
+}
+
 void MainWindowTest::totalsAndRatingAsTheLocaleWritesThem()
 {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, yards);
+    QFETCH(QString, shown);
     m_window.reset();
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QLocale::setDefault(locale);
     init();
     QLocale::setDefault(QLocale::c());
-    enterLine({"502", "343", "4.643", "45", "6"}); // "." groups thousands here
+    const bool pasted = yards.contains(' ') || yards.contains(QChar(0x202F));
+    enterLine({"502", "343", pasted ? QString() : yards, "45", "6"});
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(yards);
+        field("txtYards")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(field("txtYards"), Qt::Key_Insert, Qt::ShiftModifier);
+    }
     QTest::mouseClick(find("btnCalculate"), Qt::LeftButton);
-    QCOMPARE(field("txtPasserRating")->text(), QStringLiteral("122,5"));
+    QCOMPARE(m_messages.messages.isEmpty() ? field("txtPasserRating")->text() : m_messages.messages.last(), shown);
 }
 
 QTEST_MAIN(MainWindowTest)

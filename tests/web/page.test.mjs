@@ -409,17 +409,34 @@ for (const name of browserNames) {
         });
     });
 
-    test(`${name}: under German "." groups thousands and the rating has a comma`, async () => {
-        const server = await serve(site);
-        const german = await launch(name, { language: 'de-DE' });
-        try {
-            const page = await open(german.browser, server.url);
-            await typeTotals(page, [343, 502, '4.643', 45, 6]);
-            await page.keyboard.press('Enter');
-            await rating(page, '122,5');
-        } finally {
-            await german.close();
-            await server.stop();
-        }
-    });
+    // The yards pasted (no key gives a space), then Calculate: the rating, or the message.
+    const byLocale = [['de-DE', '4.643', '122,5'], ['fr-FR', '4.643', 'The Yards field contains an error.'],
+        ['fr-FR', '4\u202F643', '122,5'], ['fr-FR', '4 643', '122,5']];
+    for (const language of new Set(byLocale.map(([tag]) => tag))) {
+        test(`${name}: under ${language} totals read as the locale writes them, and the rating has a comma`, async () => {
+            const server = await serve(site);
+            const local = await launch(name, { language });
+            try {
+                if (name === 'chromium') {
+                    await local.browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-write', 'clipboard-sanitized-write']);
+                }
+                const page = await open(local.browser, server.url);
+                for (const [, yards, shown] of byLocale.filter(([tag]) => tag === language)) {
+                    await page.evaluate((text) => navigator.clipboard.writeText(text), yards);
+                    await keys(page, 'Escape', 'Alt+c');
+                    await typeTotals(page, [343, 502, null, 45, 6]);
+                    await keys(page, 'Alt+y', 'Shift+Insert', 'Enter');
+                    if (shown.endsWith('.')) {
+                        assert.equal(await dialogText(page), shown, yards);
+                        await keys(page, 'Enter');
+                    } else {
+                        await rating(page, shown);
+                    }
+                }
+            } finally {
+                await local.close();
+                await server.stop();
+            }
+        });
+    }
 }

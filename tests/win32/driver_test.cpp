@@ -14,6 +14,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstring>
 #include <cwchar>
 #include <fstream>
 #include <functional>
@@ -100,6 +101,21 @@ void typeKeys(const std::string& characters)
         const auto key = static_cast<WORD>(LOBYTE(scan));
         (HIBYTE(scan) & 1) != 0 ? press({VK_SHIFT, key}) : press({key});
     }
+}
+
+// What a paste will bring, as another program would put it there.
+bool putOnClipboard(const std::wstring& text)
+{
+    if (::OpenClipboard(nullptr) == FALSE) {
+        return false;
+    }
+    ::EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_UNICODETEXT, memory);
+    return ::CloseClipboard() != FALSE;
 }
 
 // A menu's access key, then its item's: choose('A', 'C') is Action, Calculate.
@@ -362,13 +378,7 @@ TEST_F(Calculator, TypedCharactersPassTheFieldsFilterAndTheEditingKeysWork)
     typeKeys("-7.5x\b");
     EXPECT_TRUE(shows(description::kTxtYards, "-7."));
 
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, sizeof L"999");
-    std::wcscpy(static_cast<wchar_t*>(::GlobalLock(memory)), L"999");
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_UNICODETEXT, memory);
-    ::CloseClipboard();
+    ASSERT_TRUE(putOnClipboard(L"999"));
     press({VK_MENU, 'C'});
     press({VK_END});
     for (const WORD key : {WORD{'V'}, WORD{'C'}, WORD{'X'}, WORD{'Z'}}) {
@@ -399,6 +409,33 @@ TEST_F(Calculator, GermanTotalsAndRatingAsTheLocaleWritesThem)
     typeKeys("343\t502\t4.643\t45\t6");
     press({VK_RETURN});
     EXPECT_TRUE(shows(description::kTxtPasserRating, "122,5"));
+}
+
+// Run under a French locale only (the check's French step): "," is the decimal separator
+// and a space groups thousands, so "4.643" could mean either and is refused; any space
+// that groups is taken.
+TEST_F(Calculator, FrenchTotalsAsTheLocaleWritesThem)
+{
+    std::array<wchar_t, 8> decimal{};
+    ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal.data(), static_cast<int>(decimal.size()));
+    ASSERT_EQ(std::wstring(decimal.data()), L",") << "not a French locale";
+    typeKeys("343\t502\t4.643\t45\t6");
+    press({VK_RETURN});
+    const HWND box = visibleWindow(L"#32770", platform::toWide(product::kTitle).c_str());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(text(::GetDlgItem(box, 0xFFFF)), "The Yards field contains an error.");
+    press({VK_RETURN});
+    ASSERT_TRUE(gone(box));
+    for (const wchar_t* yards : {L"4\u202F643", L"4 643"}) { // no key types a space into a field
+        press({VK_ESCAPE});
+        press({VK_MENU, 'C'});
+        typeKeys("343\t502\t\t45\t6");
+        ASSERT_TRUE(putOnClipboard(yards));
+        press({VK_MENU, 'Y'});
+        press({VK_SHIFT, VK_INSERT});
+        press({VK_RETURN});
+        EXPECT_TRUE(shows(description::kTxtPasserRating, "122,5")) << platform::toUtf8(yards);
+    }
 }
 
 // With the focus in `field`, `interrupt` takes the activation away and gives it back;

@@ -14,9 +14,8 @@ void calculate(CalculatorView& view)
     }
     const engine::Formula formula =
         view.professionalSelected() ? engine::Formula::Professional : engine::Formula::College;
-    const LocaleSeparators separators = view.separators();
-    const engine::Calculation result =
-        engine::calculate(views, formula, {.decimal = separators.decimal, .group = separators.group});
+    const LocaleNumbers numbers = view.localeNumbers();
+    const engine::Calculation result = engine::calculate(views, formula, numbers.format());
 
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (result.readAsZero[i]) {

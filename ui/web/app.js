@@ -29,11 +29,9 @@ function handOver(text) {
     return bytes.length;
 }
 
-// The locale's, which the module asks for once, at the first calculation: the browser's
-// number formats take a while to load, which the page's start need not wait for.
-const separator = (type) => new Intl.NumberFormat(navigator.language).formatToParts(12345.5)
-    .find((part) => part.type === type)?.value ?? '';
-
+// The browser's language's way with numbers (numberFormat, carried before this script),
+// which the module asks for once, at the first calculation: the browser's number formats
+// take a while to load, which the page's start need not wait for.
 function showModal(dialog) {
     const returnTo = document.activeElement;
     dialog.addEventListener('close', () => returnTo?.focus({ preventScroll: true }), { once: true });
@@ -62,8 +60,7 @@ const page = {
     },
     professional_selected: () => ($('optNFL').checked ? 1 : 0),
     select_formula: (professional) => { $(professional ? 'optNFL' : 'optNCAA').checked = true; },
-    decimal_separator: () => handOver(separator('decimal')),
-    group_separator: () => handOver(separator('group')),
+    number_format: () => handOver(numberFormat(navigator.language)),
     show_work: (pointer, length) => showWork(textAt(pointer, length)),
     set_address: (pointer, length) => {
         const hash = `#${textAt(pointer, length)}`;

@@ -15,6 +15,9 @@
 #include "ui/web/help_site.h"
 #include "ui/web/work_table.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -31,8 +34,7 @@ PAGE_IMPORT(set_entry_text) void pageSetEntryText(int field, const char* text, s
 PAGE_IMPORT(set_rating_text) void pageSetRatingText(const char* text, std::size_t length);
 PAGE_IMPORT(professional_selected) int pageProfessionalSelected();
 PAGE_IMPORT(select_formula) void pageSelectFormula(int professional);
-PAGE_IMPORT(decimal_separator) std::size_t pageDecimalSeparator();
-PAGE_IMPORT(group_separator) std::size_t pageGroupSeparator();
+PAGE_IMPORT(number_format) std::size_t pageNumberFormat();
 PAGE_IMPORT(show_work) void pageShowWork(const char* table, std::size_t length);
 PAGE_IMPORT(set_address) void pageSetAddress(const char* fragment, std::size_t length);
 PAGE_IMPORT(show_message) void pageShowMessage(const char* text, std::size_t length);
@@ -64,19 +66,37 @@ class PageView final : public description::CommandView {
     void setRatingText(std::string_view text) override { pageSetRatingText(text.data(), text.size()); }
     [[nodiscard]] bool professionalSelected() const override { return pageProfessionalSelected() != 0; }
     // The locale's, asked of the page once, when first needed (its number formats take a
-    // while to load), as the desktop windows read them once.
-    [[nodiscard]] description::LocaleSeparators separators() const override
+    // while to load), as the desktop windows read them once: the decimal separator, the
+    // group separator, the minus sign, the digit zero and the two group sizes, a tab
+    // between each.
+    [[nodiscard]] description::LocaleNumbers localeNumbers() const override
     {
-        if (!m_separators) {
-            std::string decimal = exchanged(pageDecimalSeparator());
-            m_separators = {.decimal = std::move(decimal), .group = exchanged(pageGroupSeparator())};
+        if (!m_numbers) {
+            const std::string format = exchanged(pageNumberFormat());
+            std::array<std::string_view, 6> parts{};
+            std::string_view rest = format;
+            for (std::string_view& part : parts) {
+                part = rest.substr(0, rest.find('\t'));
+                rest.remove_prefix(std::min(rest.size(), part.size() + 1));
+            }
+            const auto size = [](std::string_view digits) {
+                unsigned value = 0;
+                std::from_chars(digits.data(), digits.data() + digits.size(), value);
+                return value;
+            };
+            m_numbers = {.decimal = std::string(parts[0]),
+                         .group = std::string(parts[1]),
+                         .minus = std::string(parts[2]),
+                         .zero = std::string(parts[3]),
+                         .groupSize = size(parts[4]),
+                         .outerGroupSize = size(parts[5])};
         }
-        return *m_separators;
+        return *m_numbers;
     }
     void showMessage(std::string_view text) override { pageShowMessage(text.data(), text.size()); }
     void showWork(const engine::PasserStats& stats, engine::Formula formula) override
     {
-        const std::string table = web::workTable(stats, formula, separators().decimal);
+        const std::string table = web::workTable(stats, formula, localeNumbers().decimal);
         pageShowWork(table.data(), table.size());
         const std::string address = web::calculationAddress(stats, formula);
         pageSetAddress(address.data(), address.size());
@@ -85,7 +105,7 @@ class PageView final : public description::CommandView {
     void endProgram() override {}
 
   private:
-    mutable std::optional<description::LocaleSeparators> m_separators;
+    mutable std::optional<description::LocaleNumbers> m_numbers;
 };
 
 // The help topics are pages of the site, in its help folder; the page opens them in

@@ -179,7 +179,8 @@ async function pageMarkup(site) {
     const layout = `${css.all.join('\n')}\n@media ${kDesktop} {\n${css.desktop.join('\n')}\n}\n` +
         `@media not ${kDesktop} {\n${css.phone.join('\n')}\n}\n`;
     const style = `\n${compact(await readFile(path.join(webDir, 'style.css'), 'utf8'))}${layout}`;
-    const script = `\n${compact(await readFile(path.join(webDir, 'app.js'), 'utf8'))}`;
+    const script = `\n${compact(await readFile(path.join(webDir, 'number_format.mjs'), 'utf8'))}` +
+        compact(await readFile(path.join(webDir, 'app.js'), 'utf8'));
     const policy = sourcePolicy(digest(script), digest(style));
     return `<!DOCTYPE html>
 <html lang="en">

@@ -82,12 +82,26 @@ QString spokenName(QString caption)
     return caption;
 }
 
+// How the locale writes numbers. Qt names no group sizes: they are read from a number of
+// eight digits as the locale writes it ("12,345,678"; "1,23,45,678" in India).
+description::LocaleNumbers numbersOf(const QLocale& locale)
+{
+    description::LocaleNumbers numbers{.decimal = locale.decimalPoint().toStdString(),
+                                       .group = locale.groupSeparator().toStdString(),
+                                       .minus = locale.negativeSign().toStdString(),
+                                       .zero = locale.zeroDigit().toStdString()};
+    const QStringList groups = locale.toString(12345678).split(locale.groupSeparator());
+    if (!locale.groupSeparator().isEmpty() && groups.size() > 2) {
+        numbers.groupSize = static_cast<unsigned>(groups.last().size());
+        numbers.outerGroupSize = static_cast<unsigned>(groups[groups.size() - 2].size());
+    }
+    return numbers;
+}
+
 } // namespace
 
 MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, QWidget* parent)
-    : QMainWindow(parent), m_messages(messages),
-      m_commands(std::move(commands)), m_separators{QLocale().decimalPoint().toStdString(),
-                                                    QLocale().groupSeparator().toStdString()}
+    : QMainWindow(parent), m_messages(messages), m_commands(std::move(commands)), m_localeNumbers(numbersOf(QLocale()))
 {
     setObjectName("frmPasserRating");
     setWindowTitle(QString::fromUtf8(product::kTitle));
@@ -182,9 +196,9 @@ bool MainWindow::professionalSelected() const
     return m_professional->isChecked();
 }
 
-description::LocaleSeparators MainWindow::separators() const
+description::LocaleNumbers MainWindow::localeNumbers() const
 {
-    return m_separators;
+    return m_localeNumbers;
 }
 
 void MainWindow::showMessage(std::string_view text)

@@ -49,14 +49,14 @@ class MainWindow : public QMainWindow, private description::CommandView {
     void setEntryText(engine::Field field, std::string_view text) override;
     void setRatingText(std::string_view text) override;
     [[nodiscard]] bool professionalSelected() const override;
-    [[nodiscard]] description::LocaleSeparators separators() const override;
+    [[nodiscard]] description::LocaleNumbers localeNumbers() const override;
     void showMessage(std::string_view text) override;
     void showAbout() override;
     void endProgram() override;
 
     MessagePresenter& m_messages;
     MainWindowCommands m_commands;
-    description::LocaleSeparators m_separators; // the locale's, as the window opened
+    description::LocaleNumbers m_localeNumbers; // the locale's, as the window opened
 
     std::array<EntryField*, engine::kFieldCount> m_entries{}; // indexed by engine::Field
     QLineEdit* m_rating = nullptr;
