@@ -3,6 +3,7 @@
 #include "engine/expected.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace engine {
@@ -21,6 +22,26 @@ struct NumberFormat {
     std::string_view zero = "0";  // the locale's own digit zero; its nine successors follow it
     unsigned groupSize = 3;       // the digits of the group before the decimal separator
     unsigned outerGroupSize = 3;  // of each group before that: 2 in India ("2,00,000")
+};
+
+// A NumberFormat that owns its texts, as a front end reads it from its platform.
+struct LocaleNumbers {
+    std::string decimal;
+    std::string group;
+    std::string minus = "-";
+    std::string zero = "0";
+    unsigned groupSize = 3;
+    unsigned outerGroupSize = 3;
+
+    [[nodiscard]] NumberFormat format() const
+    {
+        return {.decimal = decimal,
+                .group = group,
+                .minus = minus,
+                .zero = zero,
+                .groupSize = groupSize,
+                .outerGroupSize = outerGroupSize};
+    }
 };
 
 // Reads a passer's total from a field's text: optional surrounding white space (space,

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured build folder, checks its dependencies and
 # contents, runs lintian on it (any error or warning fails), then (as root) installs it,
-# starts the installed calculator and removes it.
+# starts the installed calculator, rates a line with the installed passer-rating-cli and
+# removes it.
 # Usage: tools/check-package.sh BUILD_FOLDER
 set -euo pipefail
 build=${1:?usage: check-package.sh BUILD_FOLDER}
@@ -21,6 +22,7 @@ done
 contents=$(dpkg-deb -c "$deb")
 id=$PR_APP_ID
 for path in ./usr/bin/passer-rating ./usr/libexec/passer-rating/passer-rating \
+    ./usr/bin/passer-rating-cli ./usr/share/man/man1/passer-rating-cli.1.gz \
     ./usr/libexec/passer-rating/passer-rating-help ./usr/share/man/man6/passer-rating.6.gz \
     ./usr/share/doc/passer-rating/copyright ./usr/share/doc/passer-rating/changelog.gz \
     "./usr/libexec/passer-rating/Help/$PR_HELP_FILE_NAME" \
@@ -51,6 +53,7 @@ fi
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$deb" >/dev/null
 status=0
 QT_QPA_PLATFORM=offscreen timeout 4 /usr/bin/passer-rating >/dev/null 2>&1 || status=$?
+[ "$(/usr/bin/passer-rating-cli 34 21 285 1 1)" = 86 ] || fail "the installed passer-rating-cli does not rate"
 test -f "/usr/libexec/passer-rating/Help/$PR_HELP_FILE_NAME" ||
     fail "installed help file missing"
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -q passer-rating >/dev/null

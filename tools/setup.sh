@@ -20,7 +20,7 @@ if [ "$what" = test ]; then
     packages+=(
         # unit tests, benchmarks, fuzzing, sanitizers, lint
         libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-        clang-tidy git strace desktop-file-utils appstream libx11-dev
+        clang-tidy git strace desktop-file-utils appstream libx11-dev time
         # the end-to-end suite: a real X server, two window managers, XTest input,
         # the clipboard and the accessibility tree
         openbox icewm xdotool xclip x11-utils procps dbus-daemon at-spi2-core

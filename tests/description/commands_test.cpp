@@ -25,7 +25,7 @@ class Recorder final : public description::CommandView {
     }
     void setRatingText(std::string_view text) override { log.push_back("rating '" + std::string(text) + "'"); }
     [[nodiscard]] bool professionalSelected() const override { return true; }
-    [[nodiscard]] description::LocaleNumbers localeNumbers() const override { return {}; } // a locale that names none
+    [[nodiscard]] engine::LocaleNumbers localeNumbers() const override { return {}; } // a locale that names none
     void showMessage(std::string_view text) override { log.push_back("message " + std::string(text)); }
     void showAbout() override { log.emplace_back("about"); }
     void endProgram() override { log.emplace_back("end"); }

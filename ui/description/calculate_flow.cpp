@@ -14,7 +14,7 @@ void calculate(CalculatorView& view)
     }
     const engine::Formula formula =
         view.professionalSelected() ? engine::Formula::Professional : engine::Formula::College;
-    const LocaleNumbers numbers = view.localeNumbers();
+    const engine::LocaleNumbers numbers = view.localeNumbers();
     const engine::Calculation result = engine::calculate(views, formula, numbers.format());
 
     for (std::size_t i = 0; i < texts.size(); ++i) {

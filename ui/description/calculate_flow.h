@@ -11,27 +11,6 @@
 
 namespace description {
 
-// How the user's locale writes numbers, as the window reads it from its platform (the
-// engine's NumberFormat, owning its texts).
-struct LocaleNumbers {
-    std::string decimal;
-    std::string group;
-    std::string minus = "-";
-    std::string zero = "0";
-    unsigned groupSize = 3;
-    unsigned outerGroupSize = 3;
-
-    [[nodiscard]] engine::NumberFormat format() const
-    {
-        return {.decimal = decimal,
-                .group = group,
-                .minus = minus,
-                .zero = zero,
-                .groupSize = groupSize,
-                .outerGroupSize = outerGroupSize};
-    }
-};
-
 class CalculatorView {
   public:
     CalculatorView() = default;
@@ -45,8 +24,8 @@ class CalculatorView {
     virtual void setEntryText(engine::Field field, std::string_view text) = 0;
     virtual void setRatingText(std::string_view text) = 0; // shown from its start
     [[nodiscard]] virtual bool professionalSelected() const = 0;
-    [[nodiscard]] virtual LocaleNumbers localeNumbers() const = 0;
-    virtual void showMessage(std::string_view text) = 0; // returns once closed
+    [[nodiscard]] virtual engine::LocaleNumbers localeNumbers() const = 0; // how the user writes numbers
+    virtual void showMessage(std::string_view text) = 0;                   // returns once closed
     // After a rating is shown, what it was found from. The desktop windows stay as
     // designed and show nothing more; the web page shows the work and keeps the totals in
     // its address.

@@ -69,7 +69,7 @@ class PageView final : public description::CommandView {
     // while to load), as the desktop windows read them once: the decimal separator, the
     // group separator, the minus sign, the digit zero and the two group sizes, a tab
     // between each.
-    [[nodiscard]] description::LocaleNumbers localeNumbers() const override
+    [[nodiscard]] engine::LocaleNumbers localeNumbers() const override
     {
         if (!m_numbers) {
             const std::string format = exchanged(pageNumberFormat());
@@ -105,7 +105,7 @@ class PageView final : public description::CommandView {
     void endProgram() override {}
 
   private:
-    mutable std::optional<description::LocaleNumbers> m_numbers;
+    mutable std::optional<engine::LocaleNumbers> m_numbers;
 };
 
 // The help topics are pages of the site, in its help folder; the page opens them in

@@ -50,7 +50,7 @@ class MainWindow final : private description::CommandView {
     void setEntryText(engine::Field field, std::string_view text) override;
     void setRatingText(std::string_view text) override;
     [[nodiscard]] bool professionalSelected() const override;
-    [[nodiscard]] description::LocaleNumbers localeNumbers() const override;
+    [[nodiscard]] engine::LocaleNumbers localeNumbers() const override;
     void showMessage(std::string_view text) override;
     void showAbout() override;
     void endProgram() override;

@@ -84,12 +84,12 @@ QString spokenName(QString caption)
 
 // How the locale writes numbers. Qt names no group sizes: they are read from a number of
 // eight digits as the locale writes it ("12,345,678"; "1,23,45,678" in India).
-description::LocaleNumbers numbersOf(const QLocale& locale)
+engine::LocaleNumbers numbersOf(const QLocale& locale)
 {
-    description::LocaleNumbers numbers{.decimal = locale.decimalPoint().toStdString(),
-                                       .group = locale.groupSeparator().toStdString(),
-                                       .minus = locale.negativeSign().toStdString(),
-                                       .zero = locale.zeroDigit().toStdString()};
+    engine::LocaleNumbers numbers{.decimal = locale.decimalPoint().toStdString(),
+                                  .group = locale.groupSeparator().toStdString(),
+                                  .minus = locale.negativeSign().toStdString(),
+                                  .zero = locale.zeroDigit().toStdString()};
     const QStringList groups = locale.toString(12345678).split(locale.groupSeparator());
     if (!locale.groupSeparator().isEmpty() && groups.size() > 2) {
         numbers.groupSize = static_cast<unsigned>(groups.last().size());
@@ -196,7 +196,7 @@ bool MainWindow::professionalSelected() const
     return m_professional->isChecked();
 }
 
-description::LocaleNumbers MainWindow::localeNumbers() const
+engine::LocaleNumbers MainWindow::localeNumbers() const
 {
     return m_localeNumbers;
 }

@@ -49,14 +49,14 @@ class MainWindow : public QMainWindow, private description::CommandView {
     void setEntryText(engine::Field field, std::string_view text) override;
     void setRatingText(std::string_view text) override;
     [[nodiscard]] bool professionalSelected() const override;
-    [[nodiscard]] description::LocaleNumbers localeNumbers() const override;
+    [[nodiscard]] engine::LocaleNumbers localeNumbers() const override;
     void showMessage(std::string_view text) override;
     void showAbout() override;
     void endProgram() override;
 
     MessagePresenter& m_messages;
     MainWindowCommands m_commands;
-    description::LocaleNumbers m_localeNumbers; // the locale's, as the window opened
+    engine::LocaleNumbers m_localeNumbers; // the locale's, as the window opened
 
     std::array<EntryField*, engine::kFieldCount> m_entries{}; // indexed by engine::Field
     QLineEdit* m_rating = nullptr;
