@@ -2,8 +2,9 @@
 # The Windows program, in steps that CTest runs as tests labelled "windows" (no step: all):
 #   build           built with mingw-w64 (preset windows), checked for its size and the DLLs
 #                   it imports, packed into its ZIP and its installer;
-#   tests           the engine's and the window description's tests, and the Windows-side
-#                   test that drives the real windows by keyboard and mouse input, under Wine;
+#   tests           the engine's and the window description's tests, the Windows-side test
+#                   that drives the real windows by keyboard and mouse input, and
+#                   passer-rating-cli.exe rating a line and a table, under Wine;
 #   installer       the installer's install, upgrades, use and removal under Wine;
 #   unicode-folder  the program and its help from a folder named outside the code pages;
 #   signing         the signing step, with a throwaway certificate.
@@ -14,10 +15,12 @@ step=${1:-all}
 fail() { echo "windows check: $*"; exit 1; }
 build=$PWD/build/windows
 exe=$build/app/passer-rating.exe
+cli=$build/app/passer-rating-cli.exe
 
 build() {
     cmake --preset windows >/dev/null
-    cmake --build --preset windows --target passer-rating engine_tests description_tests win32_driver_test installer
+    cmake --build --preset windows --target passer-rating passer-rating-cli engine_tests description_tests \
+        win32_driver_test installer
     size=$(stat -c %s "$exe")
     ((size <= 1048576)) || fail "passer-rating.exe is $size bytes, over 1 MB"
     dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name/ { print $3 }' | sort | tr '\n' ' ')
@@ -32,6 +35,8 @@ build() {
     zip=$(ls "$build"/passer-rating-*.zip)
     listing=$(unzip -l "$zip")
     grep -q "Help/" <<<"$listing" || fail "the ZIP has no Help folder"
+    grep -q "passer-rating-cli.exe" <<<"$listing" || fail "the ZIP has no passer-rating-cli.exe"
+    [[ $(x86_64-w64-mingw32-objdump -p "$cli") == *"(Windows CUI)"* ]] || fail "passer-rating-cli.exe is no console program"
     echo "packed $(basename "$zip")"
     msi=$(ls "$build"/passer-rating-*.msi)
     echo "built $(basename "$msi"): $(stat -c %s "$msi") bytes"
@@ -76,6 +81,16 @@ tests() {
     # Wine takes the user's locale from the process's environment.
     LC_ALL=de_DE.UTF-8 wine "$build/tests/win32/win32_driver_test.exe" --gtest_filter='*German*'
     LC_ALL=fr_FR.UTF-8 wine "$build/tests/win32/win32_driver_test.exe" --gtest_filter='*French*'
+    # The console program: its line, its message and status, and a table through a pipe,
+    # bytes and CRLF line ends as they were.
+    [ "$(wine "$cli" --college 502 343 4643 45 6)" = 173.209561752988 ] || fail "passer-rating-cli.exe rated no line"
+    status=0
+    message=$(wine "$cli" 20 21 210 2 2 2>&1 >/dev/null) || status=$?
+    [ "$status/$message" = "1/Completions cannot exceed Attempts." ] || fail "passer-rating-cli.exe refused with $status/$message"
+    table=$(printf 'att,cmp,yds,td,int,"a, b"\r\n34,21,285,1,1,\xc3\xa9\r\n' | wine "$cli" --table | od -An -c | tr -s ' \n' ' ')
+    expected=$(printf 'att,cmp,yds,td,int,"a, b",rating,error\r\n34,21,285,1,1,\xc3\xa9,86,\r\n' | od -An -c | tr -s ' \n' ' ')
+    [ "$table" = "$expected" ] || fail "passer-rating-cli.exe wrote the table as $table"
+    echo "passer-rating-cli.exe: a line, a message and a table as on Linux"
 }
 
 # The installer. Two builds of this version and a later version, installed one after the
@@ -100,21 +115,31 @@ installer() {
                 { block = block $0 "\n" } $1 == "DisplayName" && index($0, title) { found = 1 }
                 END { if (found) printf "%s\n", block }'
     }
-    # Another build of the MSI: a product and a package code of its own, at VERSION.
+    # Another build of the MSI, as the project builds it at VERSION: a product and a package
+    # code of its own, and the built Upgrade rows (their attributes as they are) with the
+    # version in them moved to VERSION; at the built version, the rows exactly as built.
     rebuilt() { # VERSION OUTPUT
         cp "$msi" "$2"
         local queries=(
             "UPDATE \`Property\` SET \`Value\` = '$(guid)' WHERE \`Property\` = 'ProductCode'"
             "UPDATE \`Property\` SET \`Value\` = '$1' WHERE \`Property\` = 'ProductVersion'"
-            "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'"
-            "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_DOWNGRADE_DETECTED'"
-            "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`) VALUES ('$upgrade', '$1', 513, 'WIX_UPGRADE_DETECTED')"
-            "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMin\`, \`Attributes\`, \`ActionProperty\`) VALUES ('$upgrade', '$1', 2, 'WIX_DOWNGRADE_DETECTED')")
+        )
+        # Versions are part of the row's key: each row is written anew ("-" for empty).
+        local code min max attributes property columns values
+        while read -r code min max attributes property; do
+            [ "$1" != "$PR_VERSION" ] || break
+            columns="\`UpgradeCode\`, \`Attributes\`, \`ActionProperty\`"
+            values="'$code', $attributes, '$property'"
+            [ "$min" = - ] || { columns+=", \`VersionMin\`"; values+=", '${min/#$PR_VERSION/$1}'"; }
+            [ "$max" = - ] || { columns+=", \`VersionMax\`"; values+=", '${max/#$PR_VERSION/$1}'"; }
+            queries+=("DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = '$property'"
+                "INSERT INTO \`Upgrade\` ($columns) VALUES ($values)")
+        done < <(msiinfo export "$msi" Upgrade | tr -d '\r' |
+            awk -F '\t' 'NR > 3 { for (i = 1; i <= 7; ++i) if (i != 4 && i != 6) printf "%s ", ($i == "" ? "-" : $i); print "" }')
         for query in "${queries[@]}"; do msibuild "$2" -q "$query" >/dev/null; done
         msibuild "$2" -s "$PR_TITLE $1" "$PR_COMPANY" "x64;1033" "$(guid)" >/dev/null
     }
     guid() { tr a-z A-Z </proc/sys/kernel/random/uuid | sed 's/.*/{&}/'; }
-    upgrade=$(msiinfo export "$msi" Property | awk '$1 == "UpgradeCode" { print $2 }' | tr -d '\r')
     installedAs() { # VERSION: one entry of that version, in the chosen folder
         local found
         found=$(entries)
@@ -123,7 +148,7 @@ installer() {
             'Publisher +REG_SZ +Morvalenite' "InstallLocation +REG_SZ +${folder//\\/\\\\}\$"; do
             grep -E -q "$value" <<<"$found" || fail "the uninstall entry has no $value: $found"
         done
-        for file in "${folder}passer-rating.exe" "${folder}Help\\$PR_HELP_FILE_NAME"; do
+        for file in "${folder}passer-rating.exe" "${folder}passer-rating-cli.exe" "${folder}Help\\$PR_HELP_FILE_NAME"; do
             [ -f "$(winepath -u "$file")" ] || fail "the install did not write $file"
         done
         [ ! -e "$WINEPREFIX/drive_c/Program Files/$PR_TITLE" ] || fail "the install went to Program Files"

@@ -8,6 +8,16 @@ from desktop import Desktop, Program
 BUILD = os.environ.get("PASSER_RATING", "build/ci/app/passer-rating")
 
 
+@pytest.fixture(scope="session", autouse=True)
+def private_runtime_folder(tmp_path_factory):
+    """The runner's own runtime folder, private, holding pytest's temporary tree: the
+    sockets and files of everything the suite starts are never in a folder that other
+    suites on the machine share."""
+    runtime = os.environ.get("XDG_RUNTIME_DIR", "")
+    assert runtime and os.stat(runtime).st_mode & 0o777 == 0o700, f"no private runtime folder: {runtime!r}"
+    assert str(tmp_path_factory.getbasetemp()).startswith(runtime + os.sep)
+
+
 @pytest.fixture(scope="session", params=["openbox", "icewm"])
 def desktop(request):
     started = Desktop(request.param)

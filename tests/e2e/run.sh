@@ -11,13 +11,14 @@ cd "$(dirname "$0")"
 runtime=$(mktemp -d -t e2e-run-XXXXXX)
 trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime XDG_CACHE_HOME=$runtime/cache
 # The desktop session (tools/desktop.py) is shared with the benchmarks.
 export PYTHONPATH=$PWD/../../tools
 # The accessibility registry is up before the first case, as a desktop session starts
 # it at login, rather than started by the first program that asks for it; one that does
 # not answer stops the suite with that message instead of failing case after case.
-dbus-run-session -- bash -c '
+# The runtime folder is handed to the session by name, so nothing in it can fall back to
+# a shared one; the suite checks that it got it.
+dbus-run-session -- env XDG_RUNTIME_DIR="$runtime" XDG_CACHE_HOME="$runtime/cache" bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
     trap "kill $launcher 2>/dev/null" EXIT

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -48,6 +49,7 @@ const LineRow kLineRows[] = {
     // Careers: 32-bit totals, 64-bit products.
     {"CareerManning", {"9380", "6125", "71940", "539", "251"}, "96.5", "143.333262260128"},
     {"CollegeProductsAbove32Bits", {"2147483647", "2147483647", "0", "2147483647", "0"}, "118.8", "430"},
+    {"CollegeInterceptionProductAbove32Bits", {"20000000", "0", "0", "0", "20000000"}, "0", "-200"},
     // Yards per attempt less 3 is 1.5E-05: rounded on its positional digits, 0.
     {"YardsTermInExponentForm", {"200000", "100000", "600003", "0", "0"}, "56.3", "75.200126"},
     // Pasted negative interceptions lift their component above 2.375: it has no cap.
@@ -56,6 +58,21 @@ const LineRow kLineRows[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Rows, WorkedExampleTest, testing::ValuesIn(kLineRows), RowName{});
+
+// The work the web page shows: each rate as rounded to two places, each component as
+// bounded and rounded to three, their sum and the rating.
+TEST(ProfessionalWork, HoldsTheRoundedValues)
+{
+    const auto work = engine::professionalWork(
+        {.attempts = 34, .completions = 21, .yards = 285, .touchdowns = 1, .interceptions = 1});
+    EXPECT_EQ(work.rates, (std::array{61.76, 5.38, 2.94, 2.94}));
+    std::array<std::string, engine::kStepCount> components; // as the page writes them
+    std::ranges::transform(work.components, components.begin(),
+                           [](double value) { return std::string(engine::numberText(value).view()); });
+    EXPECT_EQ(components, (std::array<std::string, engine::kStepCount>{"1.588", "1.345", "0.588", "1.64"}));
+    EXPECT_EQ(engine::numberText(work.sum).view(), "5.161");
+    EXPECT_EQ(work.rating, 86);
+}
 
 struct RefusalRow {
     const char* name;

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstring>
@@ -594,11 +595,19 @@ TEST_F(BuiltFile, ShellIconHasEverySizeAndTheVersionItsCopyright)
     const std::string version = resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)); // RT_VERSION
     const std::wstring wide(reinterpret_cast<const wchar_t*>(version.data()), version.size() / sizeof(wchar_t));
     EXPECT_NE(wide.find(L"LegalCopyright"), std::wstring::npos);
-    EXPECT_NE(wide.find(L"Copyright \u00A9 2005 - "), std::wstring::npos);
+    // The notice as the windows write it, for the year of the build: four digits.
+    const std::wstring::size_type at = wide.find(L"Copyright \u00A9 2005 - ");
+    ASSERT_NE(at, std::wstring::npos);
+    const std::wstring copyright = wide.substr(at, wide.find(L'\0', at) - at);
+    const std::wstring year = copyright.substr(std::wstring(L"Copyright \u00A9 2005 - ").size(), 4);
+    ASSERT_TRUE(std::ranges::all_of(year, [](wchar_t c) { return c >= L'0' && c <= L'9'; }))
+        << platform::toUtf8(copyright);
+    EXPECT_EQ(copyright, platform::toWide(description::copyrightNotice(std::stoi(year))));
 }
 
 // The program started at another DPI, as Windows' display scaling sets it: every control
-// at its twips at that DPI, and every caption inside its control in the window's font.
+// at its twips at that DPI, its text at the window's size at that DPI, and every caption
+// inside its control at that size.
 class AtDpi : public Program, public testing::WithParamInterface<DWORD> {
   protected:
     void SetUp() override
@@ -628,7 +637,22 @@ TEST_P(AtDpi, EveryControlKeepsItsTwipsAndEveryCaptionFits)
     ::GetClientRect(window(), &client);
     EXPECT_EQ(client.right, pixels(description::kMainClientSize.width));
     EXPECT_EQ(client.bottom, pixels(description::kMainClientSize.height));
+    // The window's font as due at this DPI: 8.25 points in pixels. The program's own font
+    // handle means nothing in this process, so its size is read from what it draws: "123"
+    // typed into a field is as wide as the due font makes it.
+    const int dueHeight = dpi == 144 ? 17 : 22;
+    const HFONT due = ::CreateFontW(-dueHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                    platform::toWide(description::kWindowFontFamily).c_str());
     const HDC dc = ::GetDC(window());
+    const HGDIOBJ old = ::SelectObject(dc, due);
+    typeKeys("1234");
+    const HWND field = control(description::kTxtCompletions);
+    ASSERT_TRUE(shows(description::kTxtCompletions, "1234"));
+    const auto x = [field](int at) { return LOWORD(::SendMessageW(field, EM_POSFROMCHAR, at, 0)); };
+    SIZE typed{};
+    ::GetTextExtentPoint32W(dc, L"123", 3, &typed);
+    EXPECT_NEAR(x(3) - x(0), typed.cx, 1) << "the text drawn at another size than due";
     for (std::size_t i = 0; i < description::kMainControls.size(); ++i) {
         const description::Control& row = description::kMainControls[i];
         RECT box{};
@@ -640,15 +664,15 @@ TEST_P(AtDpi, EveryControlKeepsItsTwipsAndEveryCaptionFits)
             << row.name;
         std::wstring caption = platform::toWide(row.caption);
         std::erase(caption, L'&');
-        const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control(i), WM_GETFONT, 0, 0)));
         SIZE extent{};
         ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-        ::SelectObject(dc, old);
         // An option's caption stands beside its round button.
         const int room = box.right - box.left - (row.kind == description::ControlKind::Option ? pixels(255) : 0);
         EXPECT_LE(extent.cx, room) << row.name;
         EXPECT_LE(extent.cy, box.bottom - box.top) << row.name;
     }
+    ::SelectObject(dc, old);
+    ::DeleteObject(due);
     ::ReleaseDC(window(), dc);
 }
 
