@@ -202,11 +202,9 @@ Expected<std::int32_t, TotalError> parseTotal(std::string_view text, const Numbe
     std::string_view rest = *read;
     rest.remove_prefix(std::min(rest.find_first_not_of(kSpace), rest.size()));
     rest.remove_suffix(rest.size() - (rest.find_last_not_of(kSpace) + 1));
-    std::string inner(rest);
-    if (spaceGroups) {
-        std::ranges::replace(inner, kSpace, kGroup);
+    if (spaceGroups) { // the spaces left are inside the number
+        std::ranges::replace(*read, kSpace, kGroup);
     }
-    rest = inner;
 
     bool negative = false;
     if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {

@@ -29,13 +29,14 @@ if [ "$what" = test ]; then
         dpkg-dev file lintian
         # the Windows program: the cross compiler, its installer's builder, and Wine to test both
         g++-mingw-w64-x86-64-posix wixl msitools osslsigncode openssl wine wine64 unzip
-        # German and French locales, under which Wine runs the Windows program once each
+        # German, French and Indian English locales: Wine runs the Windows program under the
+        # first two, passer-rating-cli --locale reads all three
         locales
     )
 fi
 bash tools/install-packages.sh "${packages[@]}"
 if [ "$what" = test ]; then
-    for name in de_DE fr_FR; do
+    for name in de_DE fr_FR en_IN; do
         locale -a | grep -qx "$name.utf8" || localedef -i "$name" -f UTF-8 "$name.UTF-8"
     done
     # The web page: clang 22 for WebAssembly with wasi-libc and libc++, Node for the build

@@ -33,6 +33,8 @@ LINES = [
     (["--locale", "502", "343", "4.643", "45", "6"], "de_DE.UTF-8", 0, "122,5\n", ""),
     (["--locale", "502", "343", "4\u202f643", "45", "6"], "fr_FR.UTF-8", 0, "122,5\n", ""),
     (["--locale", "502", "343", "4.643", "45", "6"], "fr_FR.UTF-8", 1, "", "The Yards field contains an error.\n"),
+    (["--locale", "3000000", "2000000", "20,00,000", "0", "0"], "en_IN.UTF-8", 0, "70.2\n", ""),  # twos after three
+    (["--locale", "3000000", "2000000", "2,000,000", "0", "0"], "en_IN.UTF-8", 1, "", "The Yards field contains an error.\n"),
     (["34", "21", "285", "1"], "C.UTF-8", 2, "",
      "passer-rating-cli: five totals wanted (attempts, completions, yards, touchdowns, interceptions), 4 given\n" + USAGE),
     (["34", "21", "285", "1", "1", "1"], "C.UTF-8", 2, "",

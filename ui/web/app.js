@@ -29,9 +29,6 @@ function handOver(text) {
     return bytes.length;
 }
 
-// The browser's language's way with numbers (numberFormat, carried before this script),
-// which the module asks for once, at the first calculation: the browser's number formats
-// take a while to load, which the page's start need not wait for.
 function showModal(dialog) {
     const returnTo = document.activeElement;
     dialog.addEventListener('close', () => returnTo?.focus({ preventScroll: true }), { once: true });
@@ -60,6 +57,8 @@ const page = {
     },
     professional_selected: () => ($('optNFL').checked ? 1 : 0),
     select_formula: (professional) => { $(professional ? 'optNFL' : 'optNCAA').checked = true; },
+    // Asked once, at the first calculation: the browser's number formats take a while to
+    // load, which the page's start need not wait for (numberFormat is carried before this).
     number_format: () => handOver(numberFormat(navigator.language)),
     show_work: (pointer, length) => showWork(textAt(pointer, length)),
     set_address: (pointer, length) => {
