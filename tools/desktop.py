@@ -253,8 +253,15 @@ class Program:
         env = dict(desktop.env, PASSER_RATING_E2E_RUN=self.mark.split("=", 1)[1])
         if slow_clock:
             env.update(LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME="+0 x0.25")
-        self.process = subprocess.Popen([path], env=env, start_new_session=True,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._errors = os.path.join(desktop.folder, f"stderr-{self.mark.split('=', 1)[1]}")
+        with open(self._errors, "wb") as errors:
+            self.process = subprocess.Popen([path], env=env, start_new_session=True,
+                                            stdout=subprocess.DEVNULL, stderr=errors)
+
+    def errors(self):
+        """What the program has written to its standard error."""
+        with open(self._errors, encoding="utf-8", errors="replace") as errors:
+            return errors.read()
 
     def running(self):
         return self.process.poll() is None

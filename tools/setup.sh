@@ -12,6 +12,8 @@ packages=(
     # the build
     g++ cmake ninja-build pkg-config
     qt6-base-dev libqt6gui6 qt6-qpa-plugins libgl-dev
+    # drawn natively on a Wayland desktop as well as on X11
+    qt6-wayland
     fp-utils libchm-dev
     # the windows' face, and a virtual display where there is none
     fonts-comic-neue xvfb xauth
@@ -46,6 +48,9 @@ if [ "$what" = test ]; then
         nodejs ca-certificates chromium firefox-esr)
     command -v npm >/dev/null || web+=(npm)
     bash tools/install-packages.sh --no-install-recommends "${web[@]}"
+    # The end-to-end suite's Wayland compositor and screen reader, which speaks into its
+    # log: neither needs a sound system.
+    bash tools/install-packages.sh --no-install-recommends weston orca
 fi
 
 tests=OFF

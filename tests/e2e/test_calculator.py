@@ -68,6 +68,7 @@ def test_a_long_college_rating_shows_its_start_cannot_be_typed_over_and_copies_w
     assert wait_for(desktop.clipboard, what="the clipboard") == "117.642857142857"
     desktop.key("alt+l", "ctrl+l")  # NFL by its access key, and at once Calculate
     wait_for(lambda: rating.queryText().getText(0, -1), until=lambda text: text == "63.1", what="the NFL rating")
+    assert program.errors() == ""  # nothing to warn of in a normal start and use
 
 
 def rated(desktop, start):

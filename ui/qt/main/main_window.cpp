@@ -7,6 +7,7 @@
 #include "ui/qt/common/pixels.h"
 #include "ui/qt/common/window_font.h"
 #include "ui/qt/common/window_placement.h"
+#include "ui/qt/main/announcer.h"
 #include "ui/qt/main/entry_field.h"
 
 #include <QCloseEvent>
@@ -140,6 +141,7 @@ void MainWindow::createControls(QWidget* clientArea)
         m_entries[field] = static_cast<EntryField*>(created[description::kEntryControls[field]]);
     }
     m_rating = static_cast<QLineEdit*>(created[description::kTxtPasserRating]);
+    m_announcer = new Announcer(clientArea);
     m_professional = static_cast<QRadioButton*>(created[description::kOptNFL]);
     m_professional->setChecked(true);
     m_defaultButton = static_cast<QPushButton*>(created[description::kDefaultButton]);
@@ -189,6 +191,9 @@ void MainWindow::setRatingText(std::string_view text)
 {
     m_rating->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     m_rating->setCursorPosition(0); // a long college rating shows its start, not its tail
+    if (!text.empty()) {
+        m_announcer->announce(m_rating->accessibleName(), m_rating->text());
+    }
 }
 
 bool MainWindow::professionalSelected() const

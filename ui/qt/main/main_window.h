@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace ui {
 
+class Announcer;
 class EntryField;
 class MessagePresenter;
 
@@ -60,6 +61,7 @@ class MainWindow : public QMainWindow, private description::CommandView {
 
     std::array<EntryField*, engine::kFieldCount> m_entries{}; // indexed by engine::Field
     QLineEdit* m_rating = nullptr;
+    Announcer* m_announcer = nullptr; // says each new rating to a screen reader
     QRadioButton* m_professional = nullptr;
     QPushButton* m_defaultButton = nullptr; // pressed by Enter
     QPushButton* m_cancelButton = nullptr;  // pressed by Esc
