@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/passer-rating.png")));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(product::kAppId));
-    ui::installFontSubstitutes();
+    qt::installFontSubstitutes();
 
     app::Program program;
     program.start();

@@ -18,20 +18,20 @@ void endProgram()
 
 void Program::start()
 {
-    ui::SplashCommands commands;
+    qt::SplashCommands commands;
     commands.handOver = [this] { showCalculator(); };
     commands.endProgram = endProgram;
-    auto* splash = new ui::SplashWindow(m_clock, std::move(commands), product::kVersionMajor, product::kVersionMinor);
+    auto* splash = new qt::SplashWindow(m_clock, std::move(commands), product::kVersionMajor, product::kVersionMinor);
     splash->show(); // destroys itself on closing
 }
 
 void Program::showCalculator()
 {
-    ui::MainWindowCommands commands;
+    qt::MainWindowCommands commands;
     commands.exitProgram = endProgram;
-    commands.showAbout = [this](QWidget* owner) { ui::AboutWindow::showModal(m_clock, owner); };
+    commands.showAbout = [this](QWidget* owner) { qt::AboutWindow::showModal(m_clock, owner); };
     commands.platform = {m_help.get(), m_browser.get(), platform::helpFilePath()};
-    m_calculator = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
+    m_calculator = std::make_unique<qt::MainWindow>(m_messages, std::move(commands));
     m_calculator->show();
 }
 

@@ -22,11 +22,11 @@ class Program {
     void showCalculator();
 
     description::SystemClock m_clock;
-    ui::MessageBoxPresenter m_messages;
+    qt::MessageBoxPresenter m_messages;
     std::unique_ptr<platform::Browser> m_browser = platform::createBrowser(
-        [this](const std::string& address) { ui::showNoBrowserMessage(m_calculator.get(), address); });
+        [this](const std::string& address) { qt::showNoBrowserMessage(m_calculator.get(), address); });
     std::unique_ptr<platform::Help> m_help = platform::createHelp();
-    std::unique_ptr<ui::MainWindow> m_calculator;
+    std::unique_ptr<qt::MainWindow> m_calculator;
 };
 
 } // namespace app

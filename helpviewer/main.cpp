@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/passer-rating.png")));
     help::HelpViewer* shown = nullptr;
     const auto browser =
-        platform::createBrowser([&shown](const std::string& address) { ui::showNoBrowserMessage(shown, address); });
+        platform::createBrowser([&shown](const std::string& address) { qt::showNoBrowserMessage(shown, address); });
     help::HelpViewer viewer(*browser);
     shown = &viewer;
     help::ViewerChannel channel([&viewer](const help::HelpCommand& next) { viewer.run(next); });

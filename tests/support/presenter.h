@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-class RecordingPresenter final : public ui::MessagePresenter {
+class RecordingPresenter final : public qt::MessagePresenter {
   public:
     void showMessage(QWidget* /*owner*/, const QString& text) override { messages.append(text); }
 

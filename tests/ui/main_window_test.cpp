@@ -18,7 +18,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { ui::installFontSubstitutes(); }
+    void initTestCase() { qt::installFontSubstitutes(); }
     void init();
     void cleanup() { m_window.reset(); }
 
@@ -43,13 +43,13 @@ class MainWindowTest : public QObject {
     void enterLine(const QStringList& texts);
 
     RecordingPresenter m_messages;
-    std::unique_ptr<ui::MainWindow> m_window;
+    std::unique_ptr<qt::MainWindow> m_window;
 };
 
 void MainWindowTest::init()
 {
     m_messages.messages.clear();
-    m_window = std::make_unique<ui::MainWindow>(m_messages, ui::MainWindowCommands{});
+    m_window = std::make_unique<qt::MainWindow>(m_messages, qt::MainWindowCommands{});
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -91,9 +91,9 @@ void MainWindowTest::composedTextIsFilteredToo()
 void MainWindowTest::menusAreTheDescribedOnesAndResetAndWebReachTheirServices()
 {
     RecordingBrowser browser;
-    ui::MainWindowCommands commands;
+    qt::MainWindowCommands commands;
     commands.platform = {.help = nullptr, .browser = &browser, .helpFile = {}};
-    m_window = std::make_unique<ui::MainWindow>(m_messages, std::move(commands));
+    m_window = std::make_unique<qt::MainWindow>(m_messages, std::move(commands));
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 

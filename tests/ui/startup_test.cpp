@@ -52,14 +52,14 @@ struct Splash {
             shownAtHandOver = window && window->isVisible();
             ++handOvers;
         };
-        window = new ui::SplashWindow(clock, {handOver, [this] { ++ends; }}, major, minor);
+        window = new qt::SplashWindow(clock, {handOver, [this] { ++ends; }}, major, minor);
         window->show();
     }
     Q_DISABLE_COPY_MOVE(Splash)
     ~Splash() { delete window.data(); } // one still open, or closed but not yet deleted
 
     FixedClock clock;
-    QPointer<ui::SplashWindow> window;
+    QPointer<qt::SplashWindow> window;
     int handOvers = 0;
     int ends = 0;
     bool shownAtHandOver = false;
@@ -71,7 +71,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { ui::installFontSubstitutes(); }
+    void initTestCase() { qt::installFontSubstitutes(); }
 
     void splashFillsItsLabelsWhenItLoadsAndTheirClicksDoNothing();
     void splashHandsOverOnceAfterTwoSeconds();
@@ -112,9 +112,9 @@ void StartupTest::aboutIsModalOwnedByTheCalculatorAndMadeAnewWithTheYear()
 {
     FixedClock clock(2026);
     RecordingPresenter messages;
-    ui::MainWindowCommands commands;
-    commands.showAbout = [&clock](QWidget* owner) { ui::AboutWindow::showModal(clock, owner); };
-    ui::MainWindow calculator(messages, std::move(commands));
+    qt::MainWindowCommands commands;
+    commands.showAbout = [&clock](QWidget* owner) { qt::AboutWindow::showModal(clock, owner); };
+    qt::MainWindow calculator(messages, std::move(commands));
     calculator.show();
     QVERIFY(QTest::qWaitForWindowActive(&calculator));
 
@@ -137,7 +137,7 @@ void StartupTest::aboutIsModalOwnedByTheCalculatorAndMadeAnewWithTheYear()
     }
     QCOMPARE(notices,
              QStringList({"Copyright \u00A9 2005 - 2026 Morvalenite", "Copyright \u00A9 2005 - 2027 Morvalenite"}));
-    QCOMPARE(calculator.findChildren<ui::AboutWindow*>().size(), 0);
+    QCOMPARE(calculator.findChildren<qt::AboutWindow*>().size(), 0);
 }
 
 QTEST_MAIN(StartupTest)

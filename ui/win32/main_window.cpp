@@ -4,7 +4,6 @@
 #include "platform/user_numbers.h"
 #include "platform/windows_text.h"
 #include "ui/description/main_form.h"
-#include "ui/description/texts.h"
 #include "ui/win32/entry_field.h"
 #include "ui/win32/window_ids.h"
 #include "ui/win32/window_parts.h"

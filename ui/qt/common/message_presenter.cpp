@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
-namespace ui {
+namespace qt {
 namespace {
 
 // A window manager cuts a caption that is wider than its window, and a message box
@@ -48,4 +48,4 @@ void showNoBrowserMessage(QWidget* owner, const std::string& address)
     box.exec();
 }
 
-} // namespace ui
+} // namespace qt

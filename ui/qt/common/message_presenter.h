@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace qt {
 
 // Shows the calculator's messages. The window is given one, so tests can record
 // messages instead of blocking on a modal box.
@@ -32,4 +32,4 @@ class MessageBoxPresenter final : public MessagePresenter {
 // text can be selected, so the address can be copied into a browser by hand.
 void showNoBrowserMessage(QWidget* owner, const std::string& address);
 
-} // namespace ui
+} // namespace qt

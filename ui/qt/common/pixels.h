@@ -8,7 +8,7 @@
 // The designed twips in Qt's device-independent pixels: 96 of them an inch, so 15 twips
 // each. Every position of the layout is a multiple of 15 and lands on a whole pixel; Qt
 // scales those for high-DPI screens.
-namespace ui {
+namespace qt {
 
 constexpr int pixels(int twips)
 {
@@ -25,4 +25,4 @@ constexpr QSize pixels(const description::TwipsSize& size)
     return {pixels(size.width), pixels(size.height)};
 }
 
-} // namespace ui
+} // namespace qt

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace ui {
+namespace qt {
 
 void installFontSubstitutes()
 {
@@ -21,4 +21,4 @@ QFont windowFont(qreal pointSize, bool bold)
     return font;
 }
 
-} // namespace ui
+} // namespace qt

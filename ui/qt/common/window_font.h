@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-namespace ui {
+namespace qt {
 
 // Where the windows' face is missing (on every Linux machine) it is drawn with Comic
 // Neue, and where that is missing too with the default sans face. Call once at start.
@@ -13,4 +13,4 @@ void installFontSubstitutes();
 // The windows' face at the given size; weight 700 when bold, 400 otherwise.
 QFont windowFont(qreal pointSize = description::kWindowFontPoints, bool bold = false);
 
-} // namespace ui
+} // namespace qt

@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace ui {
+namespace qt {
 
 void centreOnScreen(QWidget* window)
 {
@@ -14,4 +14,4 @@ void centreOnScreen(QWidget* window)
     }
 }
 
-} // namespace ui
+} // namespace qt

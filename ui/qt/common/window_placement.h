@@ -2,9 +2,9 @@
 
 class QWidget;
 
-namespace ui {
+namespace qt {
 
 // Moves a top-level window to the centre of the screen it is on.
 void centreOnScreen(QWidget* window);
 
-} // namespace ui
+} // namespace qt

@@ -2,7 +2,7 @@
 
 #include <QAccessibleWidget>
 
-namespace ui {
+namespace qt {
 namespace {
 
 QAccessibleInterface* notificationFor(const QString& className, QObject* object)
@@ -35,4 +35,4 @@ void Announcer::announce(const QString& name, const QString& text)
     show(); // what the screen reader hears: this notification appearing
 }
 
-} // namespace ui
+} // namespace qt

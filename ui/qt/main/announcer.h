@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace ui {
+namespace qt {
 
 // Says a text to a screen reader without moving the focus. Qt 6.4 has no announcement of
 // its own, and a screen reader speaks a changed text only in the control that has the
@@ -18,4 +18,4 @@ class Announcer final : public QWidget {
     void announce(const QString& name, const QString& text);
 };
 
-} // namespace ui
+} // namespace qt

@@ -13,7 +13,7 @@
 
 #include <limits>
 
-namespace ui {
+namespace qt {
 namespace {
 
 // Keys that produce no character: they never reach the filter.
@@ -137,10 +137,6 @@ void EntryField::inputMethodEvent(QInputMethodEvent* event)
     QLineEdit::inputMethodEvent(event);
 }
 
-} // namespace ui
-
-namespace ui {
-
 void EntryField::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
@@ -184,4 +180,4 @@ bool EntryField::insertPasted(const QMimeData* mime)
     return true;
 }
 
-} // namespace ui
+} // namespace qt

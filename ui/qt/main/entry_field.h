@@ -7,7 +7,7 @@
 
 class QMimeData;
 
-namespace ui {
+namespace qt {
 
 // One of the five entry fields. Typed characters pass a filter first: digits and
 // Backspace in every field, "-" and "." in the yards field too; every other character
@@ -46,4 +46,4 @@ class EntryField : public QLineEdit {
     bool m_focusClick = false; // the focus came with a mouse press not yet released
 };
 
-} // namespace ui
+} // namespace qt

@@ -2,7 +2,6 @@
 
 #include "identity/product.h"
 #include "ui/description/main_form.h"
-#include "ui/description/texts.h"
 #include "ui/qt/common/message_presenter.h"
 #include "ui/qt/common/pixels.h"
 #include "ui/qt/common/window_font.h"
@@ -21,7 +20,7 @@
 
 #include <utility>
 
-namespace ui {
+namespace qt {
 namespace {
 
 using description::ControlKind;
@@ -248,4 +247,4 @@ void MainWindow::closeEvent(QCloseEvent* event)
     endProgram();
 }
 
-} // namespace ui
+} // namespace qt

@@ -17,7 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace ui {
+namespace qt {
 
 class Announcer;
 class EntryField;
@@ -67,4 +67,4 @@ class MainWindow : public QMainWindow, private description::CommandView {
     QPushButton* m_cancelButton = nullptr;  // pressed by Esc
 };
 
-} // namespace ui
+} // namespace qt

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace ui {
+namespace qt {
 namespace {
 
 // One member of the etched separator Line1.
@@ -83,4 +83,4 @@ void AboutWindow::showModal(const Clock& clock, QWidget* owner)
     about->exec();
 }
 
-} // namespace ui
+} // namespace qt

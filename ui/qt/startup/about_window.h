@@ -12,7 +12,7 @@ namespace description {
 class Clock;
 } // namespace description
 
-namespace ui {
+namespace qt {
 
 using description::Clock;
 
@@ -34,4 +34,4 @@ class AboutWindow : public QDialog {
     QLabel* m_copyright = nullptr;
 };
 
-} // namespace ui
+} // namespace qt

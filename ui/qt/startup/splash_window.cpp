@@ -15,7 +15,7 @@
 
 #include <utility>
 
-namespace ui {
+namespace qt {
 namespace {
 
 // The frame around everything: a click on its bare part closes the splash window.
@@ -140,4 +140,4 @@ void SplashWindow::closeEarly()
     }
 }
 
-} // namespace ui
+} // namespace qt

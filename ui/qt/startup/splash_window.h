@@ -17,7 +17,7 @@ namespace description {
 class Clock;
 } // namespace description
 
-namespace ui {
+namespace qt {
 
 using description::Clock;
 
@@ -51,4 +51,4 @@ class SplashWindow : public QFrame {
     QLabel* m_copyright = nullptr;
 };
 
-} // namespace ui
+} // namespace qt

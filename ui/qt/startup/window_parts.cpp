@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-namespace ui {
+namespace qt {
 
 QLabel* addLabel(QWidget* parent, const description::Label& row)
 {
@@ -35,4 +35,4 @@ QLabel* addLogo(QWidget* parent, const char* name, description::TwipsRect rect)
     return logo;
 }
 
-} // namespace ui
+} // namespace qt

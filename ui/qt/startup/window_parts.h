@@ -8,7 +8,7 @@
 class QLabel;
 class QWidget;
 
-namespace ui {
+namespace qt {
 
 // A label in the windows' face with its designed text. Labels pass no click on to what
 // lies below them.
@@ -17,4 +17,4 @@ QLabel* addLabel(QWidget* parent, const description::Label& row);
 // The 200 x 233 logo at its natural size, centred in a single-line border.
 QLabel* addLogo(QWidget* parent, const char* name, description::TwipsRect rect);
 
-} // namespace ui
+} // namespace qt
