@@ -9,12 +9,10 @@
 namespace engine {
 namespace {
 
-constexpr double kComponentCap = 2.375;
-
 // Below 0 becomes 0; then above 2.375 becomes 2.375.
 double bounded(double value)
 {
-    return std::clamp(value, 0.0, kComponentCap);
+    return std::clamp(value, 0.0, professional::kComponentCap);
 }
 
 // RoundAdv fails only for counts of places the rating never asks for (negative ones,
@@ -91,45 +89,37 @@ ProfessionalWork professionalWork(const PasserStats& stats)
     // Each step is one double operation in the order written: the quotient first, then
     // the product with 100; 30 is subtracted before the product with 0.05.
     const double attempts = stats.attempts;
-    const std::array<double, kStepCount> raw{stats.completions / attempts * 100, stats.yards / attempts - 3,
+    const std::array<double, kStepCount> raw{stats.completions / attempts * 100,
+                                             stats.yards / attempts - professional::kYardsBase,
                                              stats.touchdowns / attempts * 100, stats.interceptions / attempts * 100};
     ProfessionalWork work;
     std::ranges::transform(raw, work.rates.begin(), [](double value) { return rounded(value, 2); });
     const auto rate = [&work](Step step) { return work.rates[static_cast<std::size_t>(step)]; };
     work.components = {
-        bounded(rounded((rate(Step::Completion) - 30) * 0.05, 3)),
-        bounded(rounded(rate(Step::Yards) * 0.25, 3)),
-        bounded(rounded(rate(Step::Touchdown) * 0.2, 3)),
+        bounded(rounded((rate(Step::Completion) - professional::kCompletionBase) * professional::kCompletionFactor, 3)),
+        bounded(rounded(rate(Step::Yards) * professional::kYardsFactor, 3)),
+        bounded(rounded(rate(Step::Touchdown) * professional::kTouchdownFactor, 3)),
         // No upper bound here: negative interceptions can lift it above 2.375.
-        std::max(0.0, kComponentCap - rounded(rate(Step::Interception) * 0.25, 3)),
+        std::max(0.0, professional::kComponentCap -
+                          rounded(rate(Step::Interception) * professional::kInterceptionFactor, 3)),
     };
     const auto& c = work.components;
     work.sum = ((c[0] + c[1]) + c[2]) + c[3];
-    work.rating = rounded(work.sum / 6 * 100, 1);
+    work.rating = rounded(work.sum / professional::kComponentCount * 100, 1);
     return work;
-}
-
-double professionalRating(const PasserStats& stats)
-{
-    return professionalWork(stats).rating;
 }
 
 CollegeWork collegeWork(const PasserStats& stats)
 {
     // The products in 64 bits, for the same reason as the tests.
     CollegeWork work;
-    work.yardPoints = stats.yards * 8.4;
-    work.touchdownPoints = static_cast<double>(std::int64_t{330} * stats.touchdowns);
-    work.interceptionPoints = static_cast<double>(std::int64_t{200} * stats.interceptions);
-    work.completionPoints = static_cast<double>(std::int64_t{100} * stats.completions);
+    work.yardPoints = stats.yards * college::kYardPoints;
+    work.touchdownPoints = static_cast<double>(college::kTouchdownPoints * stats.touchdowns);
+    work.interceptionPoints = static_cast<double>(college::kInterceptionPoints * stats.interceptions);
+    work.completionPoints = static_cast<double>(college::kCompletionPoints * stats.completions);
     work.rating =
         (((work.yardPoints + work.touchdownPoints) - work.interceptionPoints) + work.completionPoints) / stats.attempts;
     return work;
-}
-
-double collegeRating(const PasserStats& stats)
-{
-    return collegeWork(stats).rating;
 }
 
 Calculation calculate(const FieldTexts& texts, Formula formula, const NumberFormat& format)
@@ -176,8 +166,12 @@ Calculation calculate(const FieldTexts& texts, Formula formula, const NumberForm
         return refuse(*broken);
     }
 
-    const double rating = formula == Formula::Professional ? professionalRating(stats) : collegeRating(stats);
-    result.rating = numberText(rating, format.decimal);
+    if (formula == Formula::Professional) {
+        result.work = professionalWork(stats);
+    } else {
+        result.work = collegeWork(stats);
+    }
+    result.rating = numberText(std::visit([](const auto& work) { return work.rating; }, result.work), format.decimal);
     return result;
 }
 

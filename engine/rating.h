@@ -5,7 +5,7 @@
 // the empty fields that were read and so now read "0".
 //
 //   texts --parseTotal--> PasserStats --firstBrokenRule--> Refusal
-//                                     --professionalWork / collegeWork--> double
+//                                     --professionalWork / collegeWork--> Work
 //                                     --numberText--> rating text
 
 #include "engine/expected.h"
@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <variant>
 
 namespace engine {
 
@@ -57,6 +58,24 @@ std::string_view messageText(Refusal refusal);
 // own field, the three read after them the yards field.
 Refusal unreadableRefusal(Field field);
 
+// The formulas' constants. The page's table of the work writes its step texts from these.
+namespace professional {
+inline constexpr double kCompletionBase = 30;     // completions per 100 attempts, less this
+inline constexpr double kCompletionFactor = 0.05; // then times this
+inline constexpr double kYardsBase = 3;           // yards per attempt, less this
+inline constexpr double kYardsFactor = 0.25;
+inline constexpr double kTouchdownFactor = 0.2;     // times touchdowns per 100 attempts
+inline constexpr double kInterceptionFactor = 0.25; // times interceptions per 100 attempts,
+inline constexpr double kComponentCap = 2.375;      // taken from this, each component's bound
+inline constexpr double kComponentCount = 6;        // the sum over this, times 100
+} // namespace professional
+namespace college {
+inline constexpr double kYardPoints = 8.4;
+inline constexpr std::int64_t kTouchdownPoints = 330;
+inline constexpr std::int64_t kInterceptionPoints = 200; // taken away
+inline constexpr std::int64_t kCompletionPoints = 100;
+} // namespace college
+
 // The professional formula's four steps, in this order.
 enum class Step : std::size_t { Completion, Yards, Touchdown, Interception };
 inline constexpr std::size_t kStepCount = 4;
@@ -83,21 +102,23 @@ struct CollegeWork {
     double rating = 0;
 };
 
+// How the rating was found, by the formula that found it.
+using Work = std::variant<ProfessionalWork, CollegeWork>;
+
 struct Calculation {
     std::optional<Refusal> refusal; // when set, there is no rating
     NumberText rating;
     PasserStats stats;                          // the totals as read; all five only with a rating
     std::array<bool, kFieldCount> readAsZero{}; // empty fields that were read
+    Work work;                                  // only with a rating
 };
 
 // The tests in their fixed order; the first that holds.
 std::optional<Refusal> firstBrokenRule(const PasserStats& stats);
 
-// Attempts must not be zero for the three below; Calculate sees to that.
+// Attempts must not be zero for these; Calculate sees to that.
 ProfessionalWork professionalWork(const PasserStats& stats);
-double professionalRating(const PasserStats& stats);
 CollegeWork collegeWork(const PasserStats& stats);
-double collegeRating(const PasserStats& stats);
 
 Calculation calculate(const FieldTexts& texts, Formula formula, const NumberFormat& format);
 

@@ -75,7 +75,7 @@ int main(int argc, char* argv[])
         pixels({0, 0, description::kSplashClientSize.width, description::kSplashClientSize.height}).size());
     auto* picture = new QLabel(splash);
     picture->setPixmap(QPixmap(":/images/logo.jpg"));
-    picture->setGeometry(pixels(description::kSplashLogo));
+    picture->setGeometry(pixels(description::kSplashLogo.rect));
     for (const description::Label& label : description::kSplashLabels) {
         (new QLabel(QString::fromStdString(description::designText(label.text)), splash))
             ->setGeometry(pixels(label.rect));

@@ -24,7 +24,7 @@ class Recorder final : public description::CommandView {
         log.push_back("entry " + std::to_string(static_cast<int>(field)) + " '" + std::string(text) + "'");
     }
     void setRatingText(std::string_view text) override { log.push_back("rating '" + std::string(text) + "'"); }
-    [[nodiscard]] bool professionalSelected() const override { return true; }
+    [[nodiscard]] engine::Formula chosenFormula() const override { return engine::Formula::Professional; }
     [[nodiscard]] engine::LocaleNumbers localeNumbers() const override { return {}; } // a locale that names none
     void showMessage(std::string_view text) override { log.push_back("message " + std::string(text)); }
     void showAbout() override { log.emplace_back("about"); }

@@ -25,3 +25,36 @@ TEST(SystemClock, ReadsThisYear)
     const int year = description::SystemClock().currentYear();
     EXPECT_TRUE(year == utcYear || (newYear && std::abs(year - utcYear) == 1)) << year << " in " << utcYear;
 }
+
+TEST(Texts, SpokenNamesAndShortcutsComeFromTheirOneSource)
+{
+    const struct {
+        const char* caption;
+        const char* spoken;
+    } captions[]{{"Pass &Completions:", "Pass Completions"},
+                 {"NF&L", "NFL"},
+                 {"Passer Rating:", "Passer Rating"},
+                 {"Calculate", "Calculate"}};
+    for (const auto& row : captions) {
+        EXPECT_EQ(description::spokenName(row.caption), row.spoken);
+    }
+    const struct {
+        description::Shortcut shortcut;
+        const char* text;
+    } shortcuts[]{{description::kF1, "F1"},
+                  {description::kF3, "F3"},
+                  {description::kCtrlL, "Ctrl+L"},
+                  {description::kCtrlT, "Ctrl+T"},
+                  {description::kNoShortcut, ""}};
+    for (const auto& row : shortcuts) {
+        EXPECT_EQ(description::shortcutText(row.shortcut), row.text);
+    }
+}
+
+TEST(Texts, ALabelFilledOnLoadShowsTheBuildsVersionAndThisYearsNotice)
+{
+    using description::LabelText;
+    EXPECT_EQ(description::loadedText(LabelText::Version, 2026, 2, 10), "Version 2.10");
+    EXPECT_EQ(description::loadedText(LabelText::Copyright, 2026, 2, 10), description::copyrightNotice(2026));
+    EXPECT_EQ(description::loadedText(LabelText::Company, 2026, 2, 10), description::designText(LabelText::Company));
+}

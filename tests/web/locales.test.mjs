@@ -52,10 +52,10 @@ function yardsReader(language) {
     const page = {
         entry_text: (field) => handOver(fields[field]),
         number_format: () => handOver(numberFormat(language)),
-        professional_selected: () => 1,
+        chosen_option: () => 15, // optNFL
         set_address: (pointer, length) => { said = Number(new URLSearchParams(textAt(pointer, length)).get('yards')); },
         show_message: (pointer, length) => { said = textAt(pointer, length); },
-        set_entry_text: nothing, set_rating_text: nothing, select_formula: nothing, show_work: nothing,
+        set_entry_text: nothing, set_rating_text: nothing, choose_option: nothing, show_work: nothing,
         show_about: nothing, open_help: nothing, local_year: nothing,
     };
     const refuse = () => 8; // EBADF

@@ -246,7 +246,7 @@ for (const name of browserNames) {
                 await keys(page, 'Alt+h', 'a');
                 await waitFor(page, 'the About window', () => frmAbout.open);
                 assert.equal(await page.$eval('#frmAboutCaption', (e) => e.textContent), `About ${title}`);
-                assert.equal(await page.$eval('#frmAbout [data-notice]', (e) => e.textContent),
+                assert.equal(await page.$eval('#frmAbout [data-loaded]', (e) => e.textContent),
                     `Copyright \u00A9 2005 - ${year} Morvalenite`);
                 assert.equal(await focused(page), 'cmdOK');
                 if (key === 'Enter') await audit(page, 'About');

@@ -401,6 +401,24 @@ TEST_F(Calculator, TypedCharactersPassTheFieldsFilterAndTheEditingKeysWork)
     }
 }
 
+// A paste longer than any total can need is refused whole; the field keeps its text. One
+// of the limit's length goes in.
+TEST_F(Calculator, APasteOverTheLimitIsRefusedWhole)
+{
+    typeKeys("12");
+    ASSERT_TRUE(putOnClipboard(std::wstring(description::kMaxPasteCharacters + 1, L'9')));
+    press({VK_SHIFT, VK_INSERT});
+    typeKeys("3");
+    EXPECT_TRUE(shows(description::kTxtCompletions, "123"));
+    ASSERT_TRUE(putOnClipboard(std::wstring(description::kMaxPasteCharacters, L'9')));
+    press({VK_MENU, 'C'}); // selects the whole text, which the paste replaces
+    press({VK_SHIFT, VK_INSERT});
+    const auto length = [this] {
+        return ::SendMessageW(control(description::kTxtCompletions), WM_GETTEXTLENGTH, 0, 0);
+    };
+    EXPECT_TRUE(becomes("the length of txtCompletions", length, LRESULT{description::kMaxPasteCharacters}));
+}
+
 // Run under a German locale only (the check's German step): "." groups thousands there.
 TEST_F(Calculator, GermanTotalsAndRatingAsTheLocaleWritesThem)
 {

@@ -22,9 +22,9 @@ std::string LineCalculation::entryText(engine::Field field) const
     return std::string(m_texts[static_cast<std::size_t>(field)]);
 }
 
-bool LineCalculation::professionalSelected() const
+engine::Formula LineCalculation::chosenFormula() const
 {
-    return m_formula == engine::Formula::Professional;
+    return m_formula;
 }
 
 } // namespace cli

@@ -30,7 +30,7 @@ class LineCalculation final : private description::CalculatorView {
     [[nodiscard]] std::string entryText(engine::Field field) const override;
     void setEntryText(engine::Field /*field*/, std::string_view /*text*/) override {} // no field to show "0" in
     void setRatingText(std::string_view text) override { m_result.rating = text; }
-    [[nodiscard]] bool professionalSelected() const override;
+    [[nodiscard]] engine::Formula chosenFormula() const override;
     [[nodiscard]] engine::LocaleNumbers localeNumbers() const override { return m_numbers; }
     void showMessage(std::string_view text) override { m_result.message = text; }
 

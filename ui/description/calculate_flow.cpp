@@ -12,8 +12,7 @@ void calculate(CalculatorView& view)
         texts[i] = view.entryText(static_cast<engine::Field>(i));
         views[i] = texts[i];
     }
-    const engine::Formula formula =
-        view.professionalSelected() ? engine::Formula::Professional : engine::Formula::College;
+    const engine::Formula formula = view.chosenFormula();
     const engine::LocaleNumbers numbers = view.localeNumbers();
     const engine::Calculation result = engine::calculate(views, formula, numbers.format());
 
@@ -27,7 +26,7 @@ void calculate(CalculatorView& view)
         return;
     }
     view.setRatingText(result.rating.view());
-    view.showWork(result.stats, formula);
+    view.showWork(result, formula);
 }
 
 } // namespace description

@@ -22,14 +22,14 @@ class CalculatorView {
 
     [[nodiscard]] virtual std::string entryText(engine::Field field) const = 0; // UTF-8
     virtual void setEntryText(engine::Field field, std::string_view text) = 0;
-    virtual void setRatingText(std::string_view text) = 0; // shown from its start
-    [[nodiscard]] virtual bool professionalSelected() const = 0;
+    virtual void setRatingText(std::string_view text) = 0;                 // shown from its start
+    [[nodiscard]] virtual engine::Formula chosenFormula() const = 0;       // the chosen option's
     [[nodiscard]] virtual engine::LocaleNumbers localeNumbers() const = 0; // how the user writes numbers
     virtual void showMessage(std::string_view text) = 0;                   // returns once closed
     // After a rating is shown, what it was found from. The desktop windows stay as
     // designed and show nothing more; the web page shows the work and keeps the totals in
     // its address.
-    virtual void showWork(const engine::PasserStats& /*stats*/, engine::Formula /*formula*/) {}
+    virtual void showWork(const engine::Calculation& /*calculation*/, engine::Formula /*formula*/) {}
 };
 
 void calculate(CalculatorView& view);

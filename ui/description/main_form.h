@@ -29,8 +29,11 @@ struct Control {
     TwipsRect rect;
     Command command = Command::None; // a button's
     ButtonRole role = ButtonRole::None;
+    engine::Formula formula = engine::Formula::Professional; // an option's: the one it chooses
+    bool chosenAtStart = false;                              // an option's: chosen as the window opens
 };
 
+inline constexpr char kMainFormName[] = "frmPasserRating";
 inline constexpr TwipsSize kMainClientSize{5730, 3495};
 inline constexpr double kWindowFontPoints = 8.25;
 inline constexpr char kWindowFontFamily[] = "Comic Sans MS";
@@ -54,8 +57,10 @@ inline constexpr std::array kMainControls{
     Control{ControlKind::Label, "Label1", "Passer Rating:", {3120, 1200, 1215, 255}},
     Control{ControlKind::Button, "btnReset", "Reset", {2160, 2640, 1335, 615}, Command::Reset, ButtonRole::Cancel},
     Control{ControlKind::Button, "btnExit", "Exit", {3960, 2640, 1335, 615}, Command::Exit},
-    Control{ControlKind::Option, "optNFL", "NF&L", {3120, 240, 975, 375}},
-    Control{ControlKind::Option, "optNCAA", "&NCAA", {4440, 240, 1095, 375}},
+    Control{.kind = ControlKind::Option, .name = "optNFL", .caption = "NF&L", .rect = {3120, 240, 975, 375},
+            .formula = engine::Formula::Professional, .chosenAtStart = true},
+    Control{.kind = ControlKind::Option, .name = "optNCAA", .caption = "&NCAA", .rect = {4440, 240, 1095, 375},
+            .formula = engine::Formula::College},
 };
 // clang-format on
 
@@ -89,6 +94,32 @@ inline constexpr std::size_t kBtnExit = controlIndex("btnExit");
 inline constexpr std::size_t kOptNFL = controlIndex("optNFL");
 inline constexpr std::size_t kOptNCAA = controlIndex("optNCAA");
 
+// The control that has the focus as the window opens: the first field, the top one.
+inline constexpr std::size_t kFirstFocus = kTxtCompletions;
+
+// The first option, where the options' group begins.
+consteval std::size_t firstOption()
+{
+    for (std::size_t i = 0; i < kMainControls.size(); ++i) {
+        if (kMainControls[i].kind == ControlKind::Option) {
+            return i;
+        }
+    }
+    return noSuchControl();
+}
+inline constexpr std::size_t kFirstOption = firstOption();
+
+// The option that chooses `formula`.
+constexpr std::size_t optionFor(engine::Formula formula)
+{
+    for (std::size_t i = 0; i < kMainControls.size(); ++i) {
+        if (kMainControls[i].kind == ControlKind::Option && kMainControls[i].formula == formula) {
+            return i;
+        }
+    }
+    return noSuchControl();
+}
+
 // The label that names a field, which screen readers speak as the field's name: the one
 // before an entry field, the one after the result field (Label1 stands after the rating in
 // the tab order). No label for other controls: they carry their own captions.
@@ -111,12 +142,16 @@ inline constexpr std::array<std::size_t, engine::kFieldCount> kEntryControls{kTx
 
 // What typing may put into an entry field, besides Backspace: the digits in every one,
 // "-" and "." in the yards field too. Everything else is dropped, the control codes of
-// Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z included; pasted text is not filtered. The web page
+// the Ctrl letters below included; pasted text is not filtered. The web page
 // gets these characters as data, so its fields take typing before its engine arrives.
 constexpr std::string_view typedCharacters(ControlKind field)
 {
     return field == ControlKind::YardsEntry ? "0123456789-." : "0123456789";
 }
+
+// The letters whose Ctrl chords a field drops, as it drops their control characters,
+// where a browser or a system would select all, copy, paste, cut or undo with them.
+inline constexpr std::string_view kCtrlLettersDropped = "ACVXZ";
 
 constexpr bool acceptsTyped(ControlKind field, char32_t code)
 {
@@ -141,20 +176,20 @@ consteval std::size_t buttonWith(ButtonRole role)
 inline constexpr std::size_t kDefaultButton = buttonWith(ButtonRole::Default);
 inline constexpr std::size_t kCancelButton = buttonWith(ButtonRole::Cancel);
 
-// A menu item's key: a function key, or Ctrl with a letter. `text` is how a menu shows it
-// and how Qt reads a key sequence.
+// A menu item's key: a function key, or Ctrl with a letter; neither for none.
 struct Shortcut {
-    const char* text; // empty for none
-    bool ctrl;
-    char letter;     // 'L'; 0 for a function key
-    int functionKey; // 1 for F1; 0 for a letter
+    bool ctrl = false;
+    char letter = 0;     // 'L'; 0 for a function key
+    int functionKey = 0; // 1 for F1; 0 for a letter
+
+    [[nodiscard]] constexpr bool exists() const { return letter != 0 || functionKey != 0; }
 };
 
-inline constexpr Shortcut kNoShortcut{"", false, 0, 0};
-inline constexpr Shortcut kF1{"F1", false, 0, 1};
-inline constexpr Shortcut kF3{"F3", false, 0, 3};
-inline constexpr Shortcut kCtrlL{"Ctrl+L", true, 'L', 0};
-inline constexpr Shortcut kCtrlT{"Ctrl+T", true, 'T', 0};
+inline constexpr Shortcut kNoShortcut{};
+inline constexpr Shortcut kF1{.functionKey = 1};
+inline constexpr Shortcut kF3{.functionKey = 3};
+inline constexpr Shortcut kCtrlL{.ctrl = true, .letter = 'L'};
+inline constexpr Shortcut kCtrlT{.ctrl = true, .letter = 'T'};
 
 struct MenuItem {
     const char* name;

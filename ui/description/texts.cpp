@@ -50,4 +50,38 @@ std::string designText(LabelText text)
     return {};
 }
 
+std::string loadedText(LabelText text, int currentYear, int versionMajor, int versionMinor)
+{
+    switch (text) {
+    case LabelText::Version:
+        return versionText(versionMajor, versionMinor);
+    case LabelText::Copyright:
+        return copyrightNotice(currentYear);
+    default:
+        return designText(text);
+    }
+}
+
+std::string shortcutText(const Shortcut& shortcut)
+{
+    if (shortcut.functionKey != 0) {
+        return "F" + std::to_string(shortcut.functionKey);
+    }
+    return shortcut.letter != 0 ? std::string(shortcut.ctrl ? "Ctrl+" : "") + shortcut.letter : std::string();
+}
+
+std::string spokenName(std::string_view caption)
+{
+    std::string spoken;
+    for (const char c : caption) {
+        if (c != '&') {
+            spoken += c;
+        }
+    }
+    if (spoken.ends_with(':')) {
+        spoken.pop_back();
+    }
+    return spoken;
+}
+
 } // namespace description

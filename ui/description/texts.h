@@ -2,9 +2,11 @@
 
 // The texts the windows show, and the year rule of the notices.
 
+#include "ui/description/main_form.h"
 #include "ui/description/startup_forms.h"
 
 #include <string>
+#include <string_view>
 
 namespace description {
 
@@ -27,7 +29,18 @@ inline constexpr char kLegalWarning[] =
 std::string noBrowserMessage(const std::string& address);
 
 // A label's text as the window is designed: the notice with its single year, and the
-// version fixed at 1.0 (the splash window writes its own when it loads).
+// version fixed at 1.0.
 std::string designText(LabelText text);
+
+// What a label filled when its window loads shows: the build's version, the notice for
+// this year; any other its designed text.
+std::string loadedText(LabelText text, int currentYear, int versionMajor, int versionMinor);
+
+// How a menu shows a shortcut, which is also how Qt reads a key sequence: "Ctrl+L", "F1";
+// empty for none.
+std::string shortcutText(const Shortcut& shortcut);
+
+// A caption as a screen reader speaks it: no access-key marker, no closing colon.
+std::string spokenName(std::string_view caption);
 
 } // namespace description

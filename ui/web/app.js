@@ -10,7 +10,8 @@
 //   a rating --page.show_work, page.set_address--> the work under it, the address
 
 const $ = (id) => document.getElementById(id);
-const main = $('frmPasserRating');
+const names = document.body.dataset; // the windows' and their controls' names in the description
+const main = $(names.main);
 const fields = main.dataset.fields.split(' ').map($); // in the order Calculate reads them
 const controls = [...main.querySelectorAll('[data-control]')];
 const button = (flag) => main.querySelector(`[data-${flag}]`);
@@ -35,17 +36,19 @@ function showModal(dialog) {
     dialog.showModal();
 }
 
-function fillNotices() {
-    const length = engine.pr_notice(); // first: it replaces the exchange buffer
-    const notice = textAt(engine.pr_exchange(), length);
-    for (const label of document.querySelectorAll('[data-notice]')) label.textContent = notice;
+// The labels a window fills as it loads: the module says what each shows.
+function fillLoaded(window) {
+    for (const label of window.querySelectorAll('[data-loaded]')) {
+        const length = engine.pr_loaded_text(Number(label.dataset.loaded)); // first: it replaces the exchange buffer
+        label.textContent = textAt(engine.pr_exchange(), length);
+    }
 }
 
 const page = {
     entry_text: (field) => handOver(fields[field].value),
     set_entry_text: (field, pointer, length) => { fields[field].value = textAt(pointer, length); },
     set_rating_text: (pointer, length) => {
-        const rating = $('txtPasserRating');
+        const rating = $(names.result);
         rating.value = textAt(pointer, length);
         rating.setSelectionRange(0, 0); // a long college rating shows its start
         rating.scrollLeft = 0;
@@ -55,8 +58,8 @@ const page = {
             history.replaceState(null, '', location.pathname + location.search);
         }
     },
-    professional_selected: () => ($('optNFL').checked ? 1 : 0),
-    select_formula: (professional) => { $(professional ? 'optNFL' : 'optNCAA').checked = true; },
+    chosen_option: () => Number(main.querySelector('input[type=radio]:checked').dataset.control),
+    choose_option: (control) => { main.querySelector(`input[type=radio][data-control="${control}"]`).checked = true; },
     // Asked once, at the first calculation: the browser's number formats take a while to
     // load, which the page's start need not wait for (numberFormat is carried before this).
     number_format: () => handOver(numberFormat(navigator.language)),
@@ -71,8 +74,8 @@ const page = {
         showModal($('dlgMessage'));
     },
     show_about: () => { // the About window loads anew each time: its notice for today's year
-        fillNotices();
-        showModal($('frmAbout'));
+        fillLoaded($(names.about));
+        showModal($(names.about));
     },
     open_help: (pointer, length) => { window.open(textAt(pointer, length), 'passer-rating-help'); },
     local_year: () => new Date().getFullYear(),
@@ -209,7 +212,8 @@ function windowKey(event) {
     } else if (event.key === 'Escape') {
         event.preventDefault();
         button('cancel').click();
-    } else if (event.ctrlKey && fields.includes(event.target) && /^[acvxz]$/i.test(event.key)) {
+    } else if (event.ctrlKey && fields.includes(event.target) && event.key.length === 1 &&
+        main.dataset.ctrlDropped.includes(event.key.toUpperCase())) {
         event.preventDefault(); // typed, these are control characters, which no field takes
     }
 }
@@ -261,7 +265,7 @@ function wire() {
     });
     document.addEventListener('keydown', windowKey);
     $('dlgMessageOK').addEventListener('click', () => $('dlgMessage').close());
-    $('cmdOK').addEventListener('click', () => $('frmAbout').close());
+    $(names.aboutOk).addEventListener('click', () => $(names.about).close());
     $('cmdShare').addEventListener('click', share);
 }
 
@@ -307,6 +311,6 @@ async function load() {
 
 wire();
 window.addEventListener('hashchange', openAddress);
-main.querySelector('.entry').focus(); // the first field in the tab order, the top one
+main.querySelector('[data-first-focus]').focus();
 ready = load();
 openAddress();

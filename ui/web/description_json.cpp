@@ -131,7 +131,7 @@ std::string keyName(const description::Shortcut& shortcut)
 
 void describeMain(Json& json)
 {
-    json.key("main").open('{').size("size", description::kMainClientSize);
+    json.key("main").open('{').field("name", description::kMainFormName).size("size", description::kMainClientSize);
     json.field("fontFamily", description::kWindowFontFamily).field("fontPoints", description::kWindowFontPoints);
     json.field("substituteFontFamily", description::kSubstituteFontFamily);
     json.key("controls").open('[');
@@ -139,19 +139,24 @@ void describeMain(Json& json)
         const description::Control& control = description::kMainControls[i];
         json.open('{').field("index", static_cast<double>(i)).field("name", control.name);
         json.field("kind", kindName(control.kind)).field("caption", control.caption).rect("rect", control.rect);
-        if (const std::size_t label = description::labelOf(i); label < description::kMainControls.size()) {
+        const std::size_t label = description::labelOf(i);
+        const bool named = label < description::kMainControls.size();
+        if (named) {
             json.field("label", static_cast<double>(label));
         }
+        json.field("spoken", description::spokenName(description::kMainControls[named ? label : i].caption));
         json.field("command", static_cast<int>(control.command));
         json.flag("default", control.role == description::ButtonRole::Default);
         json.flag("cancel", control.role == description::ButtonRole::Cancel);
         json.flag("signed", control.kind == ControlKind::YardsEntry); // takes "-" and "." too
+        json.flag("chosenAtStart", control.chosenAtStart).flag("firstFocus", i == description::kFirstFocus);
         if (control.kind == ControlKind::CountEntry || control.kind == ControlKind::YardsEntry) {
             json.field("typed", description::typedCharacters(control.kind));
         }
         json.close('}');
     }
     json.close(']').field("pasteLimit", static_cast<double>(description::kMaxPasteCharacters));
+    json.field("ctrlLettersDropped", description::kCtrlLettersDropped);
     json.key("fields").open('['); // in the order Calculate reads them
     for (const std::size_t index : description::kEntryControls) {
         json.string(description::kMainControls[index].name);
@@ -161,8 +166,9 @@ void describeMain(Json& json)
         json.open('{').field("name", menu.name).field("caption", menu.caption).key("items").open('[');
         for (const description::MenuItem& item : std::span(menu.items, menu.count)) {
             json.open('{').field("name", item.name).field("caption", item.caption);
-            json.field("shortcut", item.shortcut.text).field("command", static_cast<int>(item.command));
-            if (*item.shortcut.text != '\0') {
+            json.field("shortcut", description::shortcutText(item.shortcut));
+            json.field("command", static_cast<int>(item.command));
+            if (item.shortcut.exists()) {
                 json.field("key", keyName(item.shortcut)).flag("ctrl", item.shortcut.ctrl);
             }
             json.close('}');
@@ -190,7 +196,10 @@ void describeLabels(Json& json, std::span<const description::Label> labels)
         json.open('{').field("name", label.name).field("text", description::designText(label.text));
         json.rect("rect", label.rect);
         json.field("points", label.points).flag("bold", label.bold).flag("wrap", label.wrap);
-        json.flag("centred", label.centred).flag("notice", label.text == description::LabelText::Copyright);
+        json.flag("centred", label.centred);
+        if (label.filledOnLoad) {
+            json.field("loaded", static_cast<int>(label.text)); // its text comes from pr_loaded_text
+        }
         json.close('}');
     }
     json.close(']');
@@ -209,9 +218,13 @@ std::string describeWindows()
     json.field("index", kHelpIndexPage).close('}');
     describeMain(json);
 
-    json.key("about").open('{').field("caption", description::aboutCaption());
-    json.size("size", description::kAboutClientSize).rect("ok", description::kAboutOk);
-    json.rect("logo", description::kAboutLogo);
+    json.key("about").open('{').field("name", description::kAboutName).field("caption", description::aboutCaption());
+    json.size("size", description::kAboutClientSize);
+    const description::Button& ok = description::kAboutOk;
+    json.key("ok").open('{').field("name", ok.name).field("caption", ok.caption).rect("rect", ok.rect);
+    json.flag("default", ok.isDefault).flag("cancel", ok.isCancel).close('}');
+    json.key("logo").open('{').field("name", description::kAboutLogo.name).rect("rect", description::kAboutLogo.rect);
+    json.close('}').field("lineName", description::kAboutLineName);
     describeLabels(json, description::kAboutLabels);
     json.key("lines").open('[');
     for (const description::Line& line : description::kAboutLines) {

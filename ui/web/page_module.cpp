@@ -7,6 +7,7 @@
 //   a rating shown --show_work, set_address--> the work under it, the page's address
 // The page itself was written at build time from describe_windows.cpp's JSON (site.mjs).
 
+#include "identity/product.h"
 #include "platform/help.h"
 #include "ui/description/clock.h"
 #include "ui/description/commands.h"
@@ -32,8 +33,8 @@ extern "C" {
 PAGE_IMPORT(entry_text) std::size_t pageEntryText(int field);
 PAGE_IMPORT(set_entry_text) void pageSetEntryText(int field, const char* text, std::size_t length);
 PAGE_IMPORT(set_rating_text) void pageSetRatingText(const char* text, std::size_t length);
-PAGE_IMPORT(professional_selected) int pageProfessionalSelected();
-PAGE_IMPORT(select_formula) void pageSelectFormula(int professional);
+PAGE_IMPORT(chosen_option) int pageChosenOption();             // the checked option's control
+PAGE_IMPORT(choose_option) void pageChooseOption(int control); // checks it
 PAGE_IMPORT(number_format) std::size_t pageNumberFormat();
 PAGE_IMPORT(show_work) void pageShowWork(const char* table, std::size_t length);
 PAGE_IMPORT(set_address) void pageSetAddress(const char* fragment, std::size_t length);
@@ -64,7 +65,10 @@ class PageView final : public description::CommandView {
         pageSetEntryText(static_cast<int>(field), text.data(), text.size());
     }
     void setRatingText(std::string_view text) override { pageSetRatingText(text.data(), text.size()); }
-    [[nodiscard]] bool professionalSelected() const override { return pageProfessionalSelected() != 0; }
+    [[nodiscard]] engine::Formula chosenFormula() const override
+    {
+        return description::kMainControls.at(static_cast<std::size_t>(pageChosenOption())).formula;
+    }
     // The locale's, asked of the page once, when first needed (its number formats take a
     // while to load), as the desktop windows read them once: the decimal separator, the
     // group separator, the minus sign, the digit zero and the two group sizes, a tab
@@ -94,11 +98,11 @@ class PageView final : public description::CommandView {
         return *m_numbers;
     }
     void showMessage(std::string_view text) override { pageShowMessage(text.data(), text.size()); }
-    void showWork(const engine::PasserStats& stats, engine::Formula formula) override
+    void showWork(const engine::Calculation& calculation, engine::Formula formula) override
     {
-        const std::string table = web::workTable(stats, formula, localeNumbers().decimal);
+        const std::string table = web::workTable(calculation, localeNumbers().decimal);
         pageShowWork(table.data(), table.size());
-        const std::string address = web::calculationAddress(stats, formula);
+        const std::string address = web::calculationAddress(calculation.stats, formula);
         pageSetAddress(address.data(), address.size());
     }
     void showAbout() override { pageShowAbout(); }
@@ -170,14 +174,15 @@ PAGE_EXPORT(pr_open_address) int pr_open_address(std::size_t length)
         g_view.setEntryText(static_cast<engine::Field>(i), calculation->texts[i].value_or(""));
     }
     if (calculation->formula) {
-        pageSelectFormula(*calculation->formula == engine::Formula::Professional ? 1 : 0);
+        pageChooseOption(static_cast<int>(description::optionFor(*calculation->formula)));
     }
     description::calculate(g_view);
     return 1;
 }
 
-// The notice of the About window for today's year: its load handler.
-PAGE_EXPORT(pr_notice) std::size_t pr_notice()
+// A label's text as its window loads (the About window's notice, for today's year).
+PAGE_EXPORT(pr_loaded_text) std::size_t pr_loaded_text(int text)
 {
-    return handOver(description::copyrightNotice(PageClock().currentYear()));
+    return handOver(description::loadedText(static_cast<description::LabelText>(text), PageClock().currentYear(),
+                                            product::kVersionMajor, product::kVersionMinor));
 }

@@ -40,15 +40,13 @@ const kDescription = 'Rates an American-football quarterback from five totals wi
 const escape = (text) =>
     text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
 
-// "Pass &Completions:" -> its markup with the access key underlined, the key, and the
-// name a screen reader speaks ("Pass Completions").
+// "Pass &Completions:" -> its markup with the access key underlined, and the key.
 function caption(text) {
     const at = text.indexOf('&');
-    const plain = text.replace('&', '');
-    if (at < 0) return { html: escape(plain), key: '', spoken: plain.replace(/:$/, '') };
+    if (at < 0) return { html: escape(text), key: '' };
     const key = text[at + 1];
     const html = escape(text.slice(0, at)) + `<u>${escape(key)}</u>` + escape(text.slice(at + 2));
-    return { html, key: key.toUpperCase(), spoken: plain.replace(/:$/, '') };
+    return { html, key: key.toUpperCase() };
 }
 
 // The windows' arrangement from the twips, on screens wide enough for it, at one and a
@@ -74,7 +72,8 @@ function labelRules(prefix, labels, basePoints, css) {
 
 function labelMarkup(prefix, labels) {
     return labels.map((label) =>
-        `<div class="label" id="${prefix}${label.name}"${label.notice ? ' data-notice' : ''}>${escape(label.text)}</div>`);
+        `<div class="label" id="${prefix}${label.name}"${'loaded' in label ? ` data-loaded="${label.loaded}"` : ''}>` +
+        `${escape(label.text)}</div>`);
 }
 
 function mainMarkup(site, css) {
@@ -82,12 +81,11 @@ function mainMarkup(site, css) {
     css.desktop.push(box('#clientArea', [0, 0, ...main.size]), `.window{font-size:${scaled(main.fontPoints)}pt}`);
     css.all.push(`.window{font-family:"${main.fontFamily}","${main.substituteFontFamily}",cursive}`);
     const controls = [];
-    // A field's name for screen readers: the caption of the label that names it.
-    const spokenLabel = (control) => escape(caption(main.controls[control.label].caption).spoken);
     for (const control of main.controls) {
         const text = caption(control.caption);
         const key = text.key ? ` aria-keyshortcuts="Alt+${text.key}" data-access="${text.key}"` : '';
-        const at = `data-control="${control.index}"`;
+        const at = `data-control="${control.index}"${control.firstFocus ? ' data-first-focus' : ''}`;
+        const spoken = escape(control.spoken); // a field's: the caption of the label that names it
         switch (control.kind) {
         case 'label':
             // A label's access key focuses the control after it; a field is named after it.
@@ -99,12 +97,12 @@ function mainMarkup(site, css) {
             const keyboard = control.signed ? 'text' : 'numeric';
             controls.push(`<input id="${control.name}" class="entry" type="text" inputmode="${keyboard}" ` +
                 `autocomplete="off" spellcheck="false" enterkeyhint="go" ${at} data-typed="${escape(control.typed)}" ` +
-                `aria-label="${spokenLabel(control)}">`);
+                `aria-label="${spoken}">`);
             break;
         }
         case 'result':
             controls.push(`<input id="${control.name}" class="result" type="text" readonly ${at} ` +
-                `aria-label="${spokenLabel(control)}">`);
+                `aria-label="${spoken}">`);
             break;
         case 'button':
             if (control.command === site.exitCommand) continue; // a page has no program to end
@@ -113,7 +111,7 @@ function mainMarkup(site, css) {
             break;
         case 'option':
             controls.push(`<label class="option" id="${control.name}Box"${key}><input type="radio" name="formula" ` +
-                `id="${control.name}" ${at}${control.index === firstOption(main) ? ' checked' : ''}><span>${text.html}</span></label>`);
+                `id="${control.name}" ${at}${control.chosenAtStart ? ' checked' : ''}><span>${text.html}</span></label>`);
             css.desktop.push(box(`#${control.name}Box`, control.rect));
             continue;
         }
@@ -126,8 +124,6 @@ function mainMarkup(site, css) {
     }
     return controls;
 }
-
-const firstOption = (main) => main.controls.find((control) => control.kind === 'option').index;
 
 function menuMarkup(site) {
     const menus = [];
@@ -168,13 +164,16 @@ async function pageMarkup(site) {
     const css = { all: [], desktop: [], phone: [] };
     const controls = mainMarkup(site, css);
     const about = site.about;
-    css.desktop.push(box('#frmAbout .client', [0, 0, ...about.size]), box('#cmdOK', about.ok), box('#Image1', about.logo));
-    labelRules('frmAbout-', about.labels, site.main.fontPoints, css);
+    css.desktop.push(box(`#${about.name} .client`, [0, 0, ...about.size]), box(`#${about.ok.name}`, about.ok.rect),
+        box(`#${about.logo.name}`, about.logo.rect));
+    labelRules(`${about.name}-`, about.labels, site.main.fontPoints, css);
     const lines = about.lines.map((line, i) => {
-        css.desktop.push(box(`#Line1-${i}`, line.rect));
-        css.all.push(`#Line1-${i}{border-top:${line.width}px solid rgb(${line.grey},${line.grey},${line.grey})}`);
-        return `<div class="line" id="Line1-${i}"></div>`;
+        const id = `${about.lineName}-${i}`;
+        css.desktop.push(box(`#${id}`, line.rect));
+        css.all.push(`#${id}{border-top:${line.width}px solid rgb(${line.grey},${line.grey},${line.grey})}`);
+        return `<div class="line" id="${id}"></div>`;
     });
+    const result = site.main.controls.find((control) => control.kind === 'result').name;
     const title = escape(site.title);
     const layout = `${css.all.join('\n')}\n@media ${kDesktop} {\n${css.desktop.join('\n')}\n}\n` +
         `@media not ${kDesktop} {\n${css.phone.join('\n')}\n}\n`;
@@ -197,7 +196,7 @@ async function pageMarkup(site) {
 <link rel="preload" href="engine.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="high">
 <style>${style}</style>
 </head>
-<body>
+<body data-main="${site.main.name}" data-result="${result}" data-about="${about.name}" data-about-ok="${about.ok.name}">
 <noscript><div class="window failure"><p>The calculator needs JavaScript, which this browser has turned off.
 Turn it on for this site and load the page again.</p></div></noscript>
 <div id="failure" class="window failure" role="alert" hidden>
@@ -206,7 +205,7 @@ Turn it on, or open the page in another browser.</p>
 <p data-why="load" hidden>The calculator could not be loaded. Check the connection and try again.</p>
 <button type="button" id="cmdRetry" hidden>Try again</button>
 </div>
-<main id="frmPasserRating" class="window" aria-labelledby="caption" data-fields="${site.main.fields.join(' ')}" data-paste-limit="${site.main.pasteLimit}">
+<main id="${site.main.name}" class="window" aria-labelledby="caption" data-fields="${site.main.fields.join(' ')}" data-paste-limit="${site.main.pasteLimit}" data-ctrl-dropped="${site.main.ctrlLettersDropped}">
 <h1 class="titlebar" id="caption">${title}</h1>
 <nav role="menubar" aria-label="Menu bar" id="menubar">${menuMarkup(site).join('')}</nav>
 <div id="clientArea" class="client">
@@ -223,12 +222,12 @@ ${controls.join('\n')}
 <p id="dlgMessageText"></p>
 <button type="button" id="dlgMessageOK" autofocus>${escape(site.okCaption)}</button>
 </dialog>
-<dialog id="frmAbout" class="window" aria-labelledby="frmAboutCaption">
-<div class="titlebar" id="frmAboutCaption">${escape(about.caption)}</div>
+<dialog id="${about.name}" class="window" aria-labelledby="${about.name}Caption">
+<div class="titlebar" id="${about.name}Caption">${escape(about.caption)}</div>
 <div class="client">
-<button type="button" id="cmdOK" autofocus>${escape(site.okCaption)}</button>
-<img id="Image1" src="logo.jpg" width="200" height="233" alt="" loading="lazy">
-${labelMarkup('frmAbout-', about.labels).join('\n')}
+<button type="button" id="${about.ok.name}" autofocus${about.ok.default ? ' data-default' : ''}${about.ok.cancel ? ' data-cancel' : ''}>${escape(about.ok.caption)}</button>
+<img id="${about.logo.name}" src="logo.jpg" width="200" height="233" alt="" loading="lazy">
+${labelMarkup(`${about.name}-`, about.labels).join('\n')}
 ${lines.join('')}
 </div>
 </dialog>

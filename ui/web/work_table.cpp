@@ -31,45 +31,64 @@ class Table {
     std::string m_text;
 };
 
-std::string professional(const engine::PasserStats& stats, Table& table)
+// A constant in a step's text, as the formulas are written: with ".".
+std::string constant(double value)
 {
-    const engine::ProfessionalWork work = engine::professionalWork(stats);
-    table.line({"The professional formula: each rate rounded to two places, each component held within 0 and "
-                "2.375 and rounded to three; the rating is their sum divided by 6, times 100, rounded to one place"});
+    return std::string(engine::numberText(value, ".").view());
+}
+
+std::string professional(const engine::ProfessionalWork& work, Table& table)
+{
+    using namespace std::string_literals;
+    namespace pro = engine::professional;
+    table.line({"The professional formula: each rate rounded to two places, each component held within 0 and "s +
+                constant(pro::kComponentCap) + " and rounded to three; the rating is their sum divided by " +
+                constant(pro::kComponentCount) + ", times 100, rounded to one place"});
     table.line({"Step", "Rate", "Component"});
-    constexpr std::array<std::string_view, engine::kStepCount> kSteps{
-        "Completions per 100 attempts, less 30, times 0.05", "Yards per attempt, less 3, times 0.25",
-        "Touchdowns per 100 attempts, times 0.2", "2.375 less interceptions per 100 attempts times 0.25"};
-    for (std::size_t i = 0; i < kSteps.size(); ++i) {
-        table.line({kSteps[i], table.number(work.rates[i]), table.number(work.components[i])});
+    const std::array<std::string, engine::kStepCount> steps{
+        "Completions per 100 attempts, less " + constant(pro::kCompletionBase) + ", times " +
+            constant(pro::kCompletionFactor),
+        "Yards per attempt, less " + constant(pro::kYardsBase) + ", times " + constant(pro::kYardsFactor),
+        "Touchdowns per 100 attempts, times " + constant(pro::kTouchdownFactor),
+        constant(pro::kComponentCap) + " less interceptions per 100 attempts times " +
+            constant(pro::kInterceptionFactor)};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        table.line({steps[i], table.number(work.rates[i]), table.number(work.components[i])});
     }
     table.line({"Sum of the components", "", table.number(work.sum)});
     table.line({"Rating", "", table.number(work.rating)});
     return table.text();
 }
 
-std::string college(const engine::PasserStats& stats, Table& table)
+std::string college(const engine::CollegeWork& work, const engine::PasserStats& stats, Table& table)
 {
-    const engine::CollegeWork work = engine::collegeWork(stats);
-    table.line({"The college formula: (8.4 times yards + 330 times touchdowns - 200 times interceptions + 100 "
-                "times completions) divided by attempts"});
+    namespace ncaa = engine::college;
+    const std::string yards = constant(ncaa::kYardPoints);
+    const std::string touchdowns = std::to_string(ncaa::kTouchdownPoints);
+    const std::string interceptions = std::to_string(ncaa::kInterceptionPoints);
+    const std::string completions = std::to_string(ncaa::kCompletionPoints);
+    table.line({"The college formula: (" + yards + " times yards + " + touchdowns + " times touchdowns - " +
+                interceptions + " times interceptions + " + completions + " times completions) divided by attempts"});
     table.line({"Step", "Total", "Points"});
     const auto total = [](std::int32_t value) { return std::to_string(value); };
-    table.line({"Yards times 8.4", total(stats.yards), table.number(work.yardPoints)});
-    table.line({"Touchdowns times 330", total(stats.touchdowns), table.number(work.touchdownPoints)});
-    table.line(
-        {"Interceptions times 200, taken away", total(stats.interceptions), table.number(-work.interceptionPoints)});
-    table.line({"Completions times 100", total(stats.completions), table.number(work.completionPoints)});
+    table.line({"Yards times " + yards, total(stats.yards), table.number(work.yardPoints)});
+    table.line({"Touchdowns times " + touchdowns, total(stats.touchdowns), table.number(work.touchdownPoints)});
+    table.line({"Interceptions times " + interceptions + ", taken away", total(stats.interceptions),
+                table.number(-work.interceptionPoints)});
+    table.line({"Completions times " + completions, total(stats.completions), table.number(work.completionPoints)});
     table.line({"Rating: the sum divided by attempts", total(stats.attempts), table.number(work.rating)});
     return table.text();
 }
 
 } // namespace
 
-std::string workTable(const engine::PasserStats& stats, engine::Formula formula, std::string_view decimalSeparator)
+std::string workTable(const engine::Calculation& calculation, std::string_view decimalSeparator)
 {
     Table table(decimalSeparator);
-    return formula == engine::Formula::Professional ? professional(stats, table) : college(stats, table);
+    if (const auto* work = std::get_if<engine::ProfessionalWork>(&calculation.work)) {
+        return professional(*work, table);
+    }
+    return college(std::get<engine::CollegeWork>(calculation.work), calculation.stats, table);
 }
 
 } // namespace web

@@ -1,5 +1,6 @@
 #include "ui/win32/about_window.h"
 
+#include "identity/product.h"
 #include "ui/description/clock.h"
 #include "ui/description/startup_forms.h"
 #include "ui/description/texts.h"
@@ -13,12 +14,13 @@ LRESULT CALLBACK aboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_COMMAND:
-        if (LOWORD(wParam) == kIdOk || LOWORD(wParam) == kIdCancel) { // cmdOK_Click
+        // cmdOK_Click: OK itself, or Esc, which presses the cancel button.
+        if (LOWORD(wParam) == kIdOk || (description::kAboutOk.isCancel && LOWORD(wParam) == kIdCancel)) {
             ::DestroyWindow(window);
         }
         return 0;
-    case DM_GETDEFID:
-        return MAKELRESULT(kIdOk, DC_HASDEFID);
+    case DM_GETDEFID: // Enter presses the default button
+        return description::kAboutOk.isDefault ? MAKELRESULT(kIdOk, DC_HASDEFID) : 0;
     case WM_CLOSE:
         ::DestroyWindow(window);
         return 0;
@@ -55,13 +57,16 @@ void showAbout(const description::Clock& clock, HWND owner)
         createCentredWindow(WS_EX_DLGMODALFRAME, kAboutClass, description::aboutCaption(),
                             WS_POPUP | WS_CAPTION | WS_SYSMENU, description::kAboutClientSize, owner, nullptr);
     // First in tab order, so it holds the focus when the window opens.
-    const HWND ok = createChild(L"BUTTON", description::kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON,
-                                description::kAboutOk, about, kIdOk);
-    addLogo(about, description::kAboutLogo);
+    const description::Button& okRow = description::kAboutOk;
+    const HWND ok =
+        createChild(L"BUTTON", okRow.caption, WS_TABSTOP | (okRow.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                    okRow.rect, about, kIdOk);
+    addLogo(about, description::kAboutLogo.rect);
     for (const description::Label& row : description::kAboutLabels) {
         const HWND label = addLabel(about, row);
-        if (row.text == description::LabelText::Copyright) { // Form_Load
-            setWindowText(label, description::copyrightNotice(clock.currentYear()));
+        if (row.filledOnLoad) { // Form_Load
+            setWindowText(label, description::loadedText(row.text, clock.currentYear(), product::kVersionMajor,
+                                                         product::kVersionMinor));
         }
     }
 

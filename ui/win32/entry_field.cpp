@@ -2,6 +2,9 @@
 
 #include "ui/description/main_form.h"
 
+#include <algorithm>
+#include <cwchar>
+
 #include <commctrl.h>
 
 namespace win32 {
@@ -23,12 +26,54 @@ void selectAll(HWND edit)
     ::SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
+// Whether the clipboard's text is longer than a paste may be, counted without reading
+// past the limit.
+bool pasteTooLong(HWND edit)
+{
+    if (::OpenClipboard(edit) == FALSE) {
+        return false;
+    }
+    bool tooLong = false;
+    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            constexpr std::size_t kLimit = description::kMaxPasteCharacters;
+            const std::size_t capacity = ::GlobalSize(data) / sizeof(wchar_t);
+            tooLong = ::wcsnlen(text, std::min(capacity, kLimit + 1)) > kLimit;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return tooLong;
+}
+
+// A paste longer than any total can need is refused whole, with a beep, before the
+// control takes it in; the field keeps what it had.
+bool refusedPaste(HWND edit)
+{
+    if (!pasteTooLong(edit)) {
+        return false;
+    }
+    ::MessageBeep(MB_OK);
+    return true;
+}
+
 LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data)
 {
     switch (message) {
     case WM_CHAR:
         if (!accepted(wParam, data)) {
             return 0; // dropped: no sound, no change
+        }
+        break;
+    case WM_KEYDOWN: // Shift+Insert pastes without a WM_PASTE of its own
+        if (wParam == VK_INSERT && ::GetKeyState(VK_SHIFT) < 0 && ::GetKeyState(VK_CONTROL) >= 0 &&
+            refusedPaste(edit)) {
+            return 0;
+        }
+        break;
+    case WM_PASTE: // the context menu's Paste
+        if (refusedPaste(edit)) {
+            return 0;
         }
         break;
     case WM_SETFOCUS: {
@@ -76,7 +121,7 @@ LRESULT CALLBACK entryProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM l
 
 void makeEntryField(HWND edit, description::ControlKind kind)
 {
-    ::SendMessageW(edit, EM_LIMITTEXT, 0, 0); // no limit: the engine judges the length
+    ::SendMessageW(edit, EM_LIMITTEXT, 0, 0); // no limit of the control's: a paste is judged whole
     ::SetWindowSubclass(edit, entryProcedure, kSubclassId, kind == description::ControlKind::YardsEntry ? kYards : 0);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/user_numbers.h"
 #include "platform/windows_text.h"
 #include "ui/description/main_form.h"
+#include "ui/description/texts.h"
 #include "ui/win32/entry_field.h"
 #include "ui/win32/window_ids.h"
 #include "ui/win32/window_parts.h"
@@ -91,14 +92,18 @@ void MainWindow::createControls()
 {
     for (const std::size_t i : creationOrder()) {
         const description::Control& row = description::kMainControls[i];
-        const ControlClass control = classOf(row.kind, i == description::kOptNFL);
+        const ControlClass control = classOf(row.kind, i == description::kFirstOption);
         m_controls[i] = createChild(control.className, row.caption, control.style, row.rect, m_window, controlId(i));
         if (row.kind == ControlKind::CountEntry || row.kind == ControlKind::YardsEntry) {
             makeEntryField(m_controls[i], row.kind);
         }
     }
     ::SendMessageW(m_controls[description::kDefaultButton], BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-    ::SendMessageW(m_controls[description::kOptNFL], BM_SETCHECK, BST_CHECKED, 0);
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (description::kMainControls[i].chosenAtStart) {
+            ::SendMessageW(m_controls[i], BM_SETCHECK, BST_CHECKED, 0);
+        }
+    }
 }
 
 HMENU MainWindow::createMenus()
@@ -110,8 +115,8 @@ HMENU MainWindow::createMenus()
         for (std::size_t i = 0; i < menu.count; ++i) {
             const description::MenuItem& item = menu.items[i];
             std::string caption = item.caption;
-            if (*item.shortcut.text != '\0') {
-                caption += std::string("\t") + item.shortcut.text;
+            if (item.shortcut.exists()) {
+                caption += "\t" + description::shortcutText(item.shortcut);
                 accelerators.push_back(acceleratorOf(item.shortcut, static_cast<WORD>(commandId(item.command))));
             }
             ::AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(commandId(item.command)),
@@ -127,8 +132,7 @@ void MainWindow::show()
 {
     ::ShowWindow(m_window, SW_SHOWNORMAL);
     ::SetForegroundWindow(m_window);
-    // On opening the cursor stands in the top field, the first that takes the focus.
-    ::SetFocus(m_controls[description::kTxtCompletions]);
+    ::SetFocus(m_controls[description::kFirstFocus]);
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -201,9 +205,15 @@ void MainWindow::setRatingText(std::string_view text)
     setWindowText(m_controls[description::kTxtPasserRating], text);
 }
 
-bool MainWindow::professionalSelected() const
+engine::Formula MainWindow::chosenFormula() const
 {
-    return ::SendMessageW(m_controls[description::kOptNFL], BM_GETCHECK, 0, 0) == BST_CHECKED;
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (description::kMainControls[i].kind == ControlKind::Option &&
+            ::SendMessageW(m_controls[i], BM_GETCHECK, 0, 0) == BST_CHECKED) {
+            return description::kMainControls[i].formula;
+        }
+    }
+    return description::kMainControls[description::kFirstOption].formula;
 }
 
 engine::LocaleNumbers MainWindow::localeNumbers() const

@@ -49,7 +49,7 @@ class MainWindow final : private description::CommandView {
     [[nodiscard]] std::string entryText(engine::Field field) const override;
     void setEntryText(engine::Field field, std::string_view text) override;
     void setRatingText(std::string_view text) override;
-    [[nodiscard]] bool professionalSelected() const override;
+    [[nodiscard]] engine::Formula chosenFormula() const override;
     [[nodiscard]] engine::LocaleNumbers localeNumbers() const override;
     void showMessage(std::string_view text) override;
     void showAbout() override;

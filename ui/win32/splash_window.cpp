@@ -18,8 +18,8 @@ constexpr UINT_PTR kTimer1 = 1;
 // Where a child of the frame lies in the window: the frame's offset added.
 description::TwipsRect inFrame(description::TwipsRect rect)
 {
-    rect.left += description::kSplashFrame.left;
-    rect.top += description::kSplashFrame.top;
+    rect.left += description::kSplashFrame.rect.left;
+    rect.top += description::kSplashFrame.rect.top;
     return rect;
 }
 
@@ -36,15 +36,13 @@ SplashWindow::SplashWindow(const description::Clock& clock, SplashCommands comma
     // Frame1 takes no clicks itself (a group box lets them through to the window), and
     // the labels and the logo keep theirs, so a click reaches the window only from the
     // frame's bare part.
-    createChild(L"BUTTON", {}, BS_GROUPBOX, description::kSplashFrame, m_window, -1);
-    addLogo(m_window, inFrame(description::kSplashLogo));
+    createChild(L"BUTTON", {}, BS_GROUPBOX, description::kSplashFrame.rect, m_window, -1);
+    addLogo(m_window, inFrame(description::kSplashLogo.rect));
     for (description::Label row : description::kSplashLabels) {
         row.rect = inFrame(row.rect);
         const HWND label = addLabel(m_window, row);
-        if (row.text == description::LabelText::Version) {
-            m_version = label;
-        } else if (row.text == description::LabelText::Copyright) {
-            m_copyright = label;
+        if (row.filledOnLoad) {
+            m_loaded.emplace_back(row.text, label);
         }
     }
     Form_Load(clock, versionMajor, versionMinor);
@@ -62,8 +60,9 @@ SplashWindow::~SplashWindow()
 
 void SplashWindow::Form_Load(const description::Clock& clock, int versionMajor, int versionMinor)
 {
-    setWindowText(m_version, description::versionText(versionMajor, versionMinor));
-    setWindowText(m_copyright, description::copyrightNotice(clock.currentYear()));
+    for (const auto& [text, label] : m_loaded) {
+        setWindowText(label, description::loadedText(text, clock.currentYear(), versionMajor, versionMinor));
+    }
 }
 
 void SplashWindow::show()
@@ -129,7 +128,7 @@ LRESULT CALLBACK SplashWindow::procedure(HWND window, UINT message, WPARAM wPara
             break;
         case WM_LBUTTONDOWN: {
             const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            const RECT frame = pixels(description::kSplashFrame, dotsPerInch(window));
+            const RECT frame = pixels(description::kSplashFrame.rect, dotsPerInch(window));
             if (::PtInRect(&frame, point) != FALSE) {
                 self->Frame1_Click();
                 return 0;

@@ -6,7 +6,11 @@
 // the bare frame or a request to close it (Alt+F4, End task) before that closes it, and
 // the program ends.
 
+#include "ui/description/startup_forms.h"
+
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include <windows.h>
 
@@ -43,8 +47,7 @@ class SplashWindow final {
 
     SplashCommands m_commands;
     HWND m_window = nullptr;
-    HWND m_version = nullptr;
-    HWND m_copyright = nullptr;
+    std::vector<std::pair<description::LabelText, HWND>> m_loaded; // the version and the notice
 };
 
 } // namespace win32

@@ -11,7 +11,7 @@ namespace qt {
 
 // One of the five entry fields. Typed characters pass a filter first: digits and
 // Backspace in every field, "-" and "." in the yards field too; every other character
-// is dropped silently, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z and Ctrl+A included. Keys that
+// is dropped silently, every Ctrl chord's control character included. Keys that
 // produce no character (Tab, Delete, arrows, Home, End, Shift+Insert) keep their
 // ordinary effect, and Enter and Esc go on to the window. Pasted text (Shift+Insert, the
 // context menu, the middle button, a drop) is not filtered: the engine judges it. A paste

@@ -2,6 +2,7 @@
 
 #include "identity/product.h"
 #include "ui/description/main_form.h"
+#include "ui/description/texts.h"
 #include "ui/qt/common/message_presenter.h"
 #include "ui/qt/common/pixels.h"
 #include "ui/qt/common/window_font.h"
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QShortcutEvent>
 
+#include <algorithm>
 #include <utility>
 
 namespace qt {
@@ -72,16 +74,6 @@ QWidget* createControl(const description::Control& control, QWidget* parent)
     return nullptr;
 }
 
-// A caption as a screen reader speaks it: no access-key marker, no closing colon.
-QString spokenName(QString caption)
-{
-    caption.remove(QLatin1Char('&'));
-    if (caption.endsWith(QLatin1Char(':'))) {
-        caption.chop(1);
-    }
-    return caption;
-}
-
 // How the locale writes numbers. Qt names no group sizes: they are read from a number of
 // eight digits as the locale writes it ("12,345,678"; "1,23,45,678" in India).
 engine::LocaleNumbers numbersOf(const QLocale& locale)
@@ -103,7 +95,7 @@ engine::LocaleNumbers numbersOf(const QLocale& locale)
 MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, QWidget* parent)
     : QMainWindow(parent), m_messages(messages), m_commands(std::move(commands)), m_localeNumbers(numbersOf(QLocale()))
 {
-    setObjectName("frmPasserRating");
+    setObjectName(description::kMainFormName);
     setWindowTitle(QString::fromUtf8(product::kTitle));
     setFont(windowFont());
 
@@ -116,7 +108,7 @@ MainWindow::MainWindow(MessagePresenter& messages, MainWindowCommands commands, 
     const QSize client = pixels(description::kMainClientSize);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     centreOnScreen(this);
-    m_entries[static_cast<std::size_t>(engine::Field::Completions)]->setFocus();
+    findChild<QWidget*>(description::kMainControls[description::kFirstFocus].name)->setFocus();
 }
 
 void MainWindow::createControls(QWidget* clientArea)
@@ -129,7 +121,8 @@ void MainWindow::createControls(QWidget* clientArea)
         widget->setGeometry(pixels(control.rect));
         const std::size_t label = description::labelOf(i);
         const bool named = label < created.size();
-        widget->setAccessibleName(spokenName(QString::fromUtf8(description::kMainControls[named ? label : i].caption)));
+        widget->setAccessibleName(
+            QString::fromStdString(description::spokenName(description::kMainControls[named ? label : i].caption)));
         if (named && label < i) { // an entry field's access key is its label's
             static_cast<QLabel*>(created[label])->setBuddy(widget);
         }
@@ -141,8 +134,13 @@ void MainWindow::createControls(QWidget* clientArea)
     }
     m_rating = static_cast<QLineEdit*>(created[description::kTxtPasserRating]);
     m_announcer = new Announcer(clientArea);
-    m_professional = static_cast<QRadioButton*>(created[description::kOptNFL]);
-    m_professional->setChecked(true);
+    for (std::size_t i = 0; i < created.size(); ++i) {
+        if (description::kMainControls[i].kind == ControlKind::Option) {
+            auto* option = static_cast<QRadioButton*>(created[i]);
+            option->setChecked(description::kMainControls[i].chosenAtStart);
+            m_options.emplace_back(description::kMainControls[i].formula, option);
+        }
+    }
     m_defaultButton = static_cast<QPushButton*>(created[description::kDefaultButton]);
     m_defaultButton->setDefault(true);
     m_cancelButton = static_cast<QPushButton*>(created[description::kCancelButton]);
@@ -164,7 +162,8 @@ void MainWindow::createMenus()
             const description::MenuItem& item = menu.items[i];
             QAction* action = popup->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(item.name);
-            action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut.text), QKeySequence::PortableText));
+            action->setShortcut(QKeySequence(QString::fromStdString(description::shortcutText(item.shortcut)),
+                                             QKeySequence::PortableText));
             connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
         }
     }
@@ -195,9 +194,10 @@ void MainWindow::setRatingText(std::string_view text)
     }
 }
 
-bool MainWindow::professionalSelected() const
+engine::Formula MainWindow::chosenFormula() const
 {
-    return m_professional->isChecked();
+    const auto chosen = std::ranges::find_if(m_options, [](const auto& option) { return option.second->isChecked(); });
+    return chosen != m_options.end() ? chosen->first : engine::Formula::Professional;
 }
 
 engine::LocaleNumbers MainWindow::localeNumbers() const

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -49,7 +51,7 @@ class MainWindow : public QMainWindow, private description::CommandView {
     [[nodiscard]] std::string entryText(engine::Field field) const override;
     void setEntryText(engine::Field field, std::string_view text) override;
     void setRatingText(std::string_view text) override;
-    [[nodiscard]] bool professionalSelected() const override;
+    [[nodiscard]] engine::Formula chosenFormula() const override;
     [[nodiscard]] engine::LocaleNumbers localeNumbers() const override;
     void showMessage(std::string_view text) override;
     void showAbout() override;
@@ -61,10 +63,10 @@ class MainWindow : public QMainWindow, private description::CommandView {
 
     std::array<EntryField*, engine::kFieldCount> m_entries{}; // indexed by engine::Field
     QLineEdit* m_rating = nullptr;
-    Announcer* m_announcer = nullptr; // says each new rating to a screen reader
-    QRadioButton* m_professional = nullptr;
-    QPushButton* m_defaultButton = nullptr; // pressed by Enter
-    QPushButton* m_cancelButton = nullptr;  // pressed by Esc
+    Announcer* m_announcer = nullptr;                                 // says each new rating to a screen reader
+    std::vector<std::pair<engine::Formula, QRadioButton*>> m_options; // each option and its formula
+    QPushButton* m_defaultButton = nullptr;                           // pressed by Enter
+    QPushButton* m_cancelButton = nullptr;                            // pressed by Esc
 };
 
 } // namespace qt

@@ -1,5 +1,6 @@
 #include "ui/qt/startup/about_window.h"
 
+#include "identity/product.h"
 #include "ui/description/clock.h"
 #include "ui/description/texts.h"
 #include "ui/qt/common/pixels.h"
@@ -17,7 +18,7 @@ namespace {
 void addLine(QWidget* parent, const description::Line& row)
 {
     auto* line = new QWidget(parent);
-    line->setObjectName("Line1");
+    line->setObjectName(description::kAboutLineName);
     line->setProperty("index", row.index);
     line->setGeometry(pixels(row.x1), pixels(row.y), pixels(row.x2) - pixels(row.x1), row.widthPixels);
     line->setAutoFillBackground(true);
@@ -32,30 +33,32 @@ AboutWindow::AboutWindow(const Clock& clock, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint)
 {
-    setObjectName("frmAbout");
+    setObjectName(description::kAboutName);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(description::aboutCaption()));
     setFont(windowFont());
     setFixedSize(pixels(description::kAboutClientSize));
     setModal(true);
 
-    // First in tab order, so it has the focus on opening. Enter presses it as the
-    // default button; Esc rejects the dialog, which closes it just the same.
-    auto* ok = new QPushButton(QString::fromUtf8(description::kOkCaption), this);
-    ok->setObjectName("cmdOK");
-    ok->setGeometry(pixels(description::kAboutOk));
-    ok->setDefault(true);
+    // First in tab order, so it has the focus on opening. Enter presses it as the default
+    // button; Esc rejects the dialog, which closes it as its cancel button would.
+    const description::Button& okRow = description::kAboutOk;
+    auto* ok = new QPushButton(QString::fromUtf8(okRow.caption), this);
+    ok->setObjectName(okRow.name);
+    ok->setGeometry(pixels(okRow.rect));
+    ok->setDefault(okRow.isDefault);
     connect(ok, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
 
-    addLogo(this, "Image1", description::kAboutLogo);
+    addLogo(this, description::kAboutLogo);
     for (const description::Label& row : description::kAboutLabels) {
         QLabel* label = addLabel(this, row);
         if (row.text == description::LabelText::Company) {
             QPalette black = label->palette();
             black.setColor(QPalette::WindowText, Qt::black);
             label->setPalette(black);
-        } else if (row.text == description::LabelText::Copyright) {
-            m_copyright = label;
+        }
+        if (row.filledOnLoad) {
+            m_loaded.emplace_back(row.text, label);
         }
     }
     for (const description::Line& row : description::kAboutLines) {
@@ -69,7 +72,7 @@ AboutWindow::AboutWindow(const Clock& clock, QWidget* owner)
 
 void AboutWindow::Form_Load(const Clock& clock)
 {
-    m_copyright->setText(QString::fromStdString(description::copyrightNotice(clock.currentYear())));
+    fillLoaded(m_loaded, clock.currentYear(), product::kVersionMajor, product::kVersionMinor);
 }
 
 void AboutWindow::cmdOK_Click()

@@ -4,9 +4,9 @@
 // the notice, whose year range reaches the clock's year. It is created anew on every
 // opening and destroyed when closed; OK is default and cancel button at once.
 
-#include <QDialog>
+#include "ui/qt/startup/window_parts.h"
 
-class QLabel;
+#include <QDialog>
 
 namespace description {
 class Clock;
@@ -31,7 +31,7 @@ class AboutWindow : public QDialog {
   private:
     void Form_Load(const Clock& clock);
 
-    QLabel* m_copyright = nullptr;
+    LoadedLabels m_loaded; // the notice
 };
 
 } // namespace qt

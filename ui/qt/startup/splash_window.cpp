@@ -56,7 +56,7 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
     : QFrame(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_commands(std::move(commands)),
       m_timer(new QTimer(this))
 {
-    setObjectName("frmSplash");
+    setObjectName(description::kSplashName);
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameStyle(QFrame::Panel | QFrame::Raised); // the fixed-dialog border
     setFont(windowFont());
@@ -64,7 +64,7 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
     setFixedSize(pixels(description::kSplashClientSize));
 
     // Counting starts now. A precise timer never fires early, as coarse ones may.
-    m_timer->setObjectName("Timer1");
+    m_timer->setObjectName(description::kSplashTimerName);
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
     m_timer->setInterval(description::kSplashMilliseconds);
@@ -72,17 +72,15 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
     m_timer->start();
 
     auto* frame = new ClickableFrame(this);
-    frame->setObjectName("Frame1");
-    frame->setGeometry(pixels(description::kSplashFrame));
+    frame->setObjectName(description::kSplashFrame.name);
+    frame->setGeometry(pixels(description::kSplashFrame.rect));
     frame->onClick = [this] { Frame1_Click(); };
 
-    addLogo(frame, "imgLogo", description::kSplashLogo);
+    addLogo(frame, description::kSplashLogo);
     for (const description::Label& row : description::kSplashLabels) {
         QLabel* label = addLabel(frame, row);
-        if (row.text == description::LabelText::Version) {
-            m_version = label;
-        } else if (row.text == description::LabelText::Copyright) {
-            m_copyright = label;
+        if (row.filledOnLoad) {
+            m_loaded.emplace_back(row.text, label);
         }
     }
 
@@ -92,8 +90,7 @@ SplashWindow::SplashWindow(const Clock& clock, SplashCommands commands, int vers
 
 void SplashWindow::Form_Load(const Clock& clock, int versionMajor, int versionMinor)
 {
-    m_version->setText(QString::fromStdString(description::versionText(versionMajor, versionMinor)));
-    m_copyright->setText(QString::fromStdString(description::copyrightNotice(clock.currentYear())));
+    fillLoaded(m_loaded, clock.currentYear(), versionMajor, versionMinor);
 }
 
 void SplashWindow::Timer1_Timer()

@@ -6,6 +6,8 @@
 // that produces a character, or a click on the bare frame, closes the splash window
 // before that, and the program ends without a calculator window.
 
+#include "ui/qt/startup/window_parts.h"
+
 #include <QFrame>
 
 #include <functional>
@@ -47,8 +49,7 @@ class SplashWindow : public QFrame {
 
     SplashCommands m_commands;
     QTimer* m_timer = nullptr;
-    QLabel* m_version = nullptr;
-    QLabel* m_copyright = nullptr;
+    LoadedLabels m_loaded; // the version and the notice
 };
 
 } // namespace qt

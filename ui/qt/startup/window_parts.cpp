@@ -22,17 +22,24 @@ QLabel* addLabel(QWidget* parent, const description::Label& row)
     return label;
 }
 
-QLabel* addLogo(QWidget* parent, const char* name, description::TwipsRect rect)
+QLabel* addLogo(QWidget* parent, const description::Part& part)
 {
     auto* logo = new QLabel(parent);
-    logo->setObjectName(name);
-    logo->setGeometry(pixels(rect));
+    logo->setObjectName(part.name);
+    logo->setGeometry(pixels(part.rect));
     logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
     logo->setAlignment(Qt::AlignCenter);
     logo->setFrameShape(QFrame::Box);
     logo->setLineWidth(1);
     logo->setAttribute(Qt::WA_NoMousePropagation);
     return logo;
+}
+
+void fillLoaded(const LoadedLabels& labels, int currentYear, int versionMajor, int versionMinor)
+{
+    for (const auto& [text, label] : labels) {
+        label->setText(QString::fromStdString(description::loadedText(text, currentYear, versionMajor, versionMinor)));
+    }
 }
 
 } // namespace qt

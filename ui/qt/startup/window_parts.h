@@ -5,6 +5,9 @@
 
 #include "ui/description/startup_forms.h"
 
+#include <utility>
+#include <vector>
+
 class QLabel;
 class QWidget;
 
@@ -15,6 +18,10 @@ namespace qt {
 QLabel* addLabel(QWidget* parent, const description::Label& row);
 
 // The 200 x 233 logo at its natural size, centred in a single-line border.
-QLabel* addLogo(QWidget* parent, const char* name, description::TwipsRect rect);
+QLabel* addLogo(QWidget* parent, const description::Part& part);
+
+// The labels a window fills when it loads, and what each shows.
+using LoadedLabels = std::vector<std::pair<description::LabelText, QLabel*>>;
+void fillLoaded(const LoadedLabels& labels, int currentYear, int versionMajor, int versionMinor);
 
 } // namespace qt
