@@ -74,8 +74,16 @@ test('a returning visitor runs one build whole through an out-of-order deploy, t
         await cp(b, live, { recursive: true });
         await visit(); // finds B, installs it whole and activates it, which deletes A's cache
         const ends = [`${server.url} ${await version(a)}`, `${server.url} ${await version(b)}`];
-        await page.waitForFunction(async (b) => (await caches.keys()).filter((n) => n.startsWith('passer-rating ')).join() ===
-            `passer-rating ${b}`, { timeout: 30000 }, ends[1]);
+        const ours = () => page.evaluate(async () => (await caches.keys()).filter((n) => n.startsWith('passer-rating ')).join());
+        const onlyB = (b) => page.waitForFunction(async (b) => (await caches.keys())
+            .filter((n) => n.startsWith('passer-rating ')).join() === `passer-rating ${b}`, { timeout: 15000 }, b);
+        // An install that fails is tried again on a later visit, as the browser does; seen
+        // once in CI, an install right after the failed ones did not finish within 30 s.
+        for (let visits = 1; !(await onlyB(ends[1]).then(() => true, () => false)); ++visits) {
+            assert.ok(visits < 3, `our caches after ${visits} visits: ${await ours()}`);
+            await visit();
+            await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()).catch(() => {}));
+        }
         assert.ok(await page.evaluate(() => caches.has('another app')), 'another application\'s cache kept');
         await page.evaluate((stale) => caches.open(`passer-rating ${stale}`) // A's, as if never deleted
             .then((cache) => cache.put('probe.txt', new Response('stale'))), ends[0]);
