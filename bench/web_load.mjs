@@ -6,12 +6,14 @@
 //   calculator  the site.
 // "Usable" is the moment the first text field is shown, enabled and the topmost element
 // at its centre, checked at every frame by the same script on all three. Each visit is a
-// new headless Chromium profile, served gzip by the same server, on two profiles: a
-// desktop, and a slow phone (4x CPU slowdown, 150 ms round trips, 1.6 Mbit/s down,
-// 750 kbit/s up, a 360 px touch screen). Prints medians and the ratios to the bare page
-// in the same turn, then the calculator's bytes and one calculation. Run from the top folder after
-// building the web preset:
+// new headless Chromium with a new profile, idle before the page is asked for, served gzip
+// by the same server, on two profiles: a desktop, and a slow phone (4x CPU slowdown,
+// 150 ms round trips, 1.6 Mbit/s down, 750 kbit/s up, a 360 px touch screen). Prints
+// medians and the ratios to the bare page in the same turn, when the calculator's module
+// is ready beside the module floor, then the calculator's bytes and one calculation. Run
+// from the top folder after building the web preset:
 //   node bench/web_load.mjs [LOADS]
+import { readdirSync, readFileSync } from 'node:fs';
 import { copyFile, mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -20,7 +22,7 @@ import { fileURLToPath } from 'node:url';
 import { launch } from '../tools/web/browsers.mjs';
 import { serve } from '../tools/web/server.mjs';
 
-const loads = Number(process.argv[2] ?? 9);
+const loads = Number(process.argv[2] ?? 15);
 const site = fileURLToPath(new URL('../build/web/site', import.meta.url));
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -33,6 +35,43 @@ await WebAssembly.compileStreaming(fetch('engine.wasm'));
 document.querySelector('input').disabled = false;
 </script></body></html>`,
 };
+
+// The processor time (in clock ticks) the browser and every process it started have used.
+function browserTicks(pid) {
+    const processes = new Map();
+    for (const name of readdirSync('/proc').filter((entry) => /^\d+$/.test(entry))) {
+        try {
+            const stat = readFileSync(`/proc/${name}/stat`, 'utf8');
+            const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' '); // state, parent, ...
+            processes.set(Number(name), { parent: Number(fields[1]), ticks: Number(fields[11]) + Number(fields[12]) });
+        } catch {
+            // the process ended while it was being read
+        }
+    }
+    let ticks = 0;
+    const tree = [pid];
+    while (tree.length > 0) {
+        const at = tree.pop();
+        ticks += processes.get(at)?.ticks ?? 0;
+        tree.push(...[...processes].filter(([, { parent }]) => parent === at).map(([child]) => child));
+    }
+    return ticks;
+}
+
+// A visitor's browser is running before the page is asked for: a new one is left to
+// finish starting (its processes using at most a tick in a tenth of a second) first, so
+// that its own start-up does not fall on one page's load more than another's.
+async function settled(browser) {
+    const pid = browser.process().pid;
+    let before = browserTicks(pid);
+    for (let tenths = 0; tenths < 100; ++tenths) {
+        await new Promise((resolve) => { setTimeout(resolve, 100); });
+        const now = browserTicks(pid);
+        if (now - before <= 1) return;
+        before = now;
+    }
+    throw new Error('the browser was still busy starting after 10 s');
+}
 
 // Run in every page before its own scripts.
 function watchUsable() {
@@ -47,12 +86,17 @@ function watchUsable() {
         requestAnimationFrame(check);
     };
     requestAnimationFrame(check);
+    // The calculator's module has arrived and started (the module floor's "usable").
+    new MutationObserver(() => {
+        window.readyAt ??= document.documentElement.hasAttribute('data-ready') ? performance.now() : undefined;
+    }).observe(document, { subtree: true, attributes: true, attributeFilter: ['data-ready'] });
 }
 
 async function visit(server, slowPhone, calculate) {
     const browser = await launch('chromium');
     try {
         const page = await browser.browser.newPage();
+        await settled(browser.browser);
         if (slowPhone) {
             const cdp = await page.createCDPSession();
             await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
@@ -69,6 +113,8 @@ async function visit(server, slowPhone, calculate) {
         await page.waitForFunction(() => window.usableAt !== undefined);
         const result = { usable: await page.evaluate(() => window.usableAt) };
         if (calculate) {
+            await page.waitForFunction(() => window.readyAt !== undefined);
+            result.ready = await page.evaluate(() => window.readyAt);
             await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
             // What the page asked for itself (everything before the service worker's script),
             // and the whole visit, with what the worker keeps for use offline.
@@ -119,6 +165,9 @@ try {
         });
         console.log(`chromium, ${profile}: usable after (medians of ${loads}) ${summary.join(', ')}`);
         const calculator = runs.calculator;
+        const ready = median(calculator.map((run, i) => run.ready / runs.module[i].usable));
+        console.log(`chromium, ${profile}: the calculator's module ready after ${median(calculator.map((run) => run.ready))
+            .toFixed(0)} ms (${ready.toFixed(2)} x the module floor)`);
         const kib = (key) => (median(calculator.map((run) => run[key])) / 1024).toFixed(1);
         console.log(`chromium, ${profile}: the calculator's first visit sent ${kib('pageBytes')} KiB before its ` +
             `service worker, ${kib('visitBytes')} KiB in all; one calculation ` +

@@ -62,6 +62,10 @@ test('a returning visitor runs one build whole through an out-of-order deploy, t
         };
         await visit();
         assert.equal(await running(page, builds), 'A');
+        // Linked once the page is drawn, the manifest is still found and read whole.
+        const manifest = await (await page.createCDPSession()).send('Page.getAppManifest');
+        assert.deepEqual([new URL(manifest.url).pathname, manifest.errors, JSON.parse(manifest.data).start_url],
+            ['/manifest.webmanifest', [], './']);
         await page.evaluate(() => caches.open('another app').then((cache) => cache.put('/theirs', new Response('kept'))));
 
         for (const file of ['sw.js', 'index.html']) await cp(path.join(b, file), path.join(live, file));

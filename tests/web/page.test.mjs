@@ -41,7 +41,7 @@ const value = (page, id) => page.$eval(`#${id}`, (element) => element.value);
 const focused = (page) => page.evaluate(() => document.activeElement.id);
 const dialogText = (page) => waitFor(page, 'a message', () => document.querySelector('#dlgMessage[open] p')?.textContent);
 
-async function open(browser, url) {
+async function open(browser, url, settle = true) {
     const page = await browser.newPage();
     page.problems = [];
     page.on('pageerror', (error) => page.problems.push(error.message));
@@ -49,6 +49,7 @@ async function open(browser, url) {
     page.on('request', (request) => !request.url().startsWith(url) && page.problems.push(request.url()));
     await page.goto(url);
     await waitFor(page, 'the calculator', () => document.activeElement.id === 'txtCompletions');
+    if (settle) await waitFor(page, 'its module', () => document.documentElement.dataset.ready !== undefined);
     return page;
 }
 
@@ -232,7 +233,7 @@ for (const name of browserNames) {
                 await page.goto(`${server.url}#attempts=${attempts}`);
                 await page.reload();
                 assert.equal(await dialogText(page), message);
-                assert.equal(await page.$$eval('img, script', (e) => e.length), 2, 'only the logo and the page script');
+                assert.equal(await page.$$eval('img, script', (e) => e.length), 3, 'only the logo and the page\'s scripts');
             }
             assert.equal(await value(page, 'txtAttempts'), '', 'the field as it was');
             assert.deepEqual(page.problems, []);
@@ -394,6 +395,25 @@ for (const name of browserNames) {
                 });
             }
         }
+
+        test('before the module has arrived the fields take typing; Enter waits for it, the fields with it', async () => {
+            const slow = await serve(site, { held: ['/engine.wasm'] });
+            try {
+                const page = await open(instance.browser, slow.url, false);
+                await typeTotals(page, [21, 34, 285, 1, 1]);
+                await page.keyboard.press('Enter');
+                await page.keyboard.type('9'); // not to be read by the Enter before it
+                assert.equal(await page.$eval('#frmPasserRating', (e) => e.ariaBusy), 'true');
+                slow.release();
+                await rating(page, '86');
+                await page.keyboard.type('9');
+                assert.deepEqual([await value(page, 'txtInterceptions'), page.problems], ['19', []]);
+                await page.close();
+            } finally {
+                slow.release();
+                await slow.stop();
+            }
+        });
 
         test('the page works offline once visited', async () => {
             const own = await serve(site);

@@ -1,6 +1,7 @@
 // A static web server for the site on a free loopback port, as a static host serves it:
 // gzip where the browser takes it, Last-Modified with 304 for a request that has the
-// file already. It counts the bytes it sends, in all and for each request in turn.
+// file already. It counts the bytes it sends, in all and for each request in turn. The
+// files named in `held` are answered only once released, as over a line that is slow.
 import { createReadStream } from 'node:fs';
 import { stat } from 'node:fs/promises';
 import http from 'node:http';
@@ -13,14 +14,17 @@ const types = {
     '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
 };
 
-export async function serve(root) {
+export async function serve(root, { held = [] } = {}) {
     const served = { bytes: 0, requests: [] };
+    let release;
+    const released = new Promise((resolve) => { release = resolve; });
     const sockets = new Set();
     const server = http.createServer(async (request, response) => {
         const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
         const file = path.join(root, name.endsWith('/') ? `${name}index.html` : name);
         const record = { name, bytes: 0 };
         served.requests.push(record);
+        if (held.includes(name)) await released;
         const info = file.startsWith(root) ? await stat(file).catch(() => null) : null;
         if (!info?.isFile()) {
             response.writeHead(404).end();
@@ -55,6 +59,7 @@ export async function serve(root) {
     return {
         url: `http://127.0.0.1:${server.address().port}/`,
         served,
+        release,
         stop: () => new Promise((resolve) => {
             server.close(resolve);
             for (const socket of sockets) socket.destroy();

@@ -1,9 +1,9 @@
 // The calculator page: its controls were written from the window description (site.mjs),
 // this script inline with them. It wires their events to the WebAssembly module, which
 // runs the commands (Calculate, Reset, Contents, Index, About), and implements what the
-// module asks of the window. The fields take typing as soon as the page is drawn, filtered
-// by the characters the description gave each one; a command given before the module has
-// arrived runs once it has. Then, and whenever the address changes, a calculation the
+// module asks of the window. The fields take typing as soon as the page is drawn, by the
+// rules typing.js (inline after the calculator's markup) gives them; a command given
+// before the module has arrived runs once it has. Then, and whenever the address changes, a calculation the
 // address holds is filled in and calculated.
 //
 //   button, menu item, key --pr_run(command)--> module --page.*--> fields, dialogs, help tab
@@ -15,7 +15,6 @@ const main = $(names.main);
 const fields = main.dataset.fields.split(' ').map($); // in the order Calculate reads them
 const controls = [...main.querySelectorAll('[data-control]')];
 const button = (flag) => main.querySelector(`[data-${flag}]`);
-const pasteLimit = Number(main.dataset.pasteLimit);
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 let engine = null;
@@ -82,9 +81,25 @@ const page = {
 };
 
 // Work for the module: now, or once it has arrived (in the order given); never if it
-// cannot load.
+// cannot load. While work waits for it the fields take no typing and the window is busy,
+// so that a command acts on the fields as they were when it was given: a Reset never
+// clears what was typed after it.
 let ready = null;
-const whenReady = (work) => (engine ? work() : ready.then((loaded) => loaded && work()));
+let waiting = 0;
+function hold(by) {
+    waiting += by;
+    for (const field of fields) field.readOnly = waiting > 0;
+    if (waiting > 0) main.setAttribute('aria-busy', 'true');
+    else main.removeAttribute('aria-busy');
+}
+function whenReady(work) {
+    if (engine) return work();
+    hold(1);
+    return ready.then((loaded) => {
+        hold(-1);
+        if (loaded) work();
+    });
+}
 const run = (command) => whenReady(() => engine.pr_run(Number(command)));
 
 // The module's table of the work: a caption line, a header line, then a line a row.
@@ -218,39 +233,7 @@ function windowKey(event) {
     }
 }
 
-function wireEntry(field) {
-    const typed = field.dataset.typed;
-    const accepts = (text) => [...text].every((character) => typed.includes(character));
-    field.addEventListener('beforeinput', (event) => {
-        if (event.inputType !== 'insertText' || event.data === null) return; // pastes and drops pass
-        if (!accepts(event.data)) event.preventDefault();
-    });
-    // A paste or a drop longer than any total can need is refused whole.
-    const tooLong = (data) => (data?.getData('text/plain') ?? '').length > pasteLimit;
-    field.addEventListener('paste', (event) => tooLong(event.clipboardData) && event.preventDefault());
-    field.addEventListener('drop', (event) => tooLong(event.dataTransfer) && event.preventDefault());
-    // A keyboard that composes (most on phones) cannot be stopped while it composes: its
-    // text is judged once composed, and a refused one leaves the field as it was.
-    let before = null;
-    field.addEventListener('compositionstart', () => { before = [field.value, field.selectionStart, field.selectionEnd]; });
-    field.addEventListener('compositionend', (event) => {
-        const [value, start, end] = before ?? [field.value, field.selectionStart, field.selectionEnd];
-        before = null;
-        if (accepts(event.data ?? '')) return;
-        field.value = value;
-        field.setSelectionRange(start, end);
-    });
-    field.addEventListener('focus', () => field.select());
-    // A click that brings the focus selects the whole text instead of placing the caret.
-    field.addEventListener('mousedown', (event) => {
-        if (document.activeElement === field || event.button !== 0) return;
-        event.preventDefault();
-        field.focus();
-    });
-}
-
 function wire() {
-    for (const field of fields) wireEntry(field);
     for (const control of main.querySelectorAll('#clientArea [data-command]')) {
         control.addEventListener('click', () => run(control.dataset.command));
     }
@@ -272,8 +255,8 @@ function wire() {
 // A calculation the address holds, as the page opens and when a link changes the address
 // of the open page; the module judges its values as pasted text.
 function openAddress() {
+    if (location.hash.length <= 1) return;
     whenReady(() => {
-        if (location.hash.length <= 1) return;
         closeMenu(false);
         for (const dialog of document.querySelectorAll('dialog[open]')) dialog.close();
         engine.pr_open_address(handOver(location.hash));
@@ -309,8 +292,15 @@ async function load() {
     return engine;
 }
 
+// The module and the web-app manifest are asked for once the calculator has been drawn:
+// a request started before costs the first frame its set-up, and typing needs neither. A
+// page opened in a background tab draws nothing until shown, so it asks at once.
+const drawn = () => new Promise((resolve) => (document.hidden ? resolve() : requestAnimationFrame(() => setTimeout(resolve))));
+
 wire();
 window.addEventListener('hashchange', openAddress);
-main.querySelector('[data-first-focus]').focus();
-ready = load();
+ready = drawn().then(() => {
+    document.head.append($('afterDrawn').content);
+    return load();
+});
 openAddress();

@@ -84,7 +84,8 @@ function mainMarkup(site, css) {
     for (const control of main.controls) {
         const text = caption(control.caption);
         const key = text.key ? ` aria-keyshortcuts="Alt+${text.key}" data-access="${text.key}"` : '';
-        const at = `data-control="${control.index}"${control.firstFocus ? ' data-first-focus' : ''}`;
+        // The browser gives the first focus itself as it draws the page, with no layout of its own.
+        const at = `data-control="${control.index}"${control.firstFocus ? ' autofocus' : ''}`;
         const spoken = escape(control.spoken); // a field's: the caption of the label that names it
         switch (control.kind) {
         case 'label':
@@ -159,7 +160,9 @@ const compact = (source) => source.replace(/\/\*[^]*?\*\//g, '').split('\n').map
     .filter((line) => line !== '' && !line.startsWith('//')).join('\n') + '\n';
 
 // The page, its script and styles inline. The browser's own loading is the splash: the
-// calculator is drawn from the first response and its fields take typing at once.
+// calculator is drawn from the first response and its fields take typing at once. The
+// calculator's markup comes first and its typing rules right after it, so that a slow
+// line draws it before the rest (the dialogs, the script at the end) has arrived.
 async function pageMarkup(site) {
     const css = { all: [], desktop: [], phone: [] };
     const controls = mainMarkup(site, css);
@@ -178,9 +181,10 @@ async function pageMarkup(site) {
     const layout = `${css.all.join('\n')}\n@media ${kDesktop} {\n${css.desktop.join('\n')}\n}\n` +
         `@media not ${kDesktop} {\n${css.phone.join('\n')}\n}\n`;
     const style = `\n${compact(await readFile(path.join(webDir, 'style.css'), 'utf8'))}${layout}`;
+    const typing = `\n${compact(await readFile(path.join(webDir, 'typing.js'), 'utf8'))}`;
     const script = `\n${compact(await readFile(path.join(webDir, 'number_format.mjs'), 'utf8'))}` +
         compact(await readFile(path.join(webDir, 'app.js'), 'utf8'));
-    const policy = sourcePolicy(digest(script), digest(style));
+    const policy = sourcePolicy(`${digest(typing)} ${digest(script)}`, digest(style));
     return `<!DOCTYPE html>
 <html lang="en">
 <head>
@@ -191,20 +195,13 @@ async function pageMarkup(site) {
 <meta name="theme-color" content="${kThemeColour}" media="(prefers-color-scheme: light)">
 <meta name="theme-color" content="${kDarkThemeColour}" media="(prefers-color-scheme: dark)">
 <title>${title}</title>
-<link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icon.svg" type="image/svg+xml">
-<link rel="preload" href="engine.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="high">
 <style>${style}</style>
+<template id="afterDrawn"><link rel="manifest" href="manifest.webmanifest"></template>
 </head>
 <body data-main="${site.main.name}" data-result="${result}" data-about="${about.name}" data-about-ok="${about.ok.name}">
 <noscript><div class="window failure"><p>The calculator needs JavaScript, which this browser has turned off.
 Turn it on for this site and load the page again.</p></div></noscript>
-<div id="failure" class="window failure" role="alert" hidden>
-<p data-why="wasm" hidden>This browser cannot run the calculator: WebAssembly is turned off or missing.
-Turn it on, or open the page in another browser.</p>
-<p data-why="load" hidden>The calculator could not be loaded. Check the connection and try again.</p>
-<button type="button" id="cmdRetry" hidden>Try again</button>
-</div>
 <main id="${site.main.name}" class="window" aria-labelledby="caption" data-fields="${site.main.fields.join(' ')}" data-paste-limit="${site.main.pasteLimit}" data-ctrl-dropped="${site.main.ctrlLettersDropped}">
 <h1 class="titlebar" id="caption">${title}</h1>
 <nav role="menubar" aria-label="Menu bar" id="menubar">${menuMarkup(site).join('')}</nav>
@@ -217,6 +214,13 @@ ${controls.join('\n')}
 <details id="work" hidden><summary>How the rating was found</summary><table id="workTable"></table></details>
 </div>
 </main>
+<script>${typing}</script>
+<div id="failure" class="window failure" role="alert" hidden>
+<p data-why="wasm" hidden>This browser cannot run the calculator: WebAssembly is turned off or missing.
+Turn it on, or open the page in another browser.</p>
+<p data-why="load" hidden>The calculator could not be loaded. Check the connection and try again.</p>
+<button type="button" id="cmdRetry" hidden>Try again</button>
+</div>
 <dialog id="dlgMessage" class="window" role="alertdialog" aria-labelledby="dlgMessageTitle" aria-describedby="dlgMessageText">
 <div class="titlebar" id="dlgMessageTitle">${title}</div>
 <p id="dlgMessageText"></p>
