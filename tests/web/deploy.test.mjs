@@ -62,7 +62,7 @@ test('a returning visitor runs one build whole through an out-of-order deploy, t
         };
         await visit();
         assert.equal(await running(page, builds), 'A');
-        // Linked once the page is drawn, the manifest is still found and read whole.
+        // The manifest the browser reads, whole.
         const manifest = await (await page.createCDPSession()).send('Page.getAppManifest');
         assert.deepEqual([new URL(manifest.url).pathname, manifest.errors, JSON.parse(manifest.data).start_url],
             ['/manifest.webmanifest', [], './']);

@@ -292,15 +292,7 @@ async function load() {
     return engine;
 }
 
-// The module and the web-app manifest are asked for once the calculator has been drawn:
-// a request started before costs the first frame its set-up, and typing needs neither. A
-// page opened in a background tab draws nothing until shown, so it asks at once.
-const drawn = () => new Promise((resolve) => (document.hidden ? resolve() : requestAnimationFrame(() => setTimeout(resolve))));
-
 wire();
 window.addEventListener('hashchange', openAddress);
-ready = drawn().then(() => {
-    document.head.append($('afterDrawn').content);
-    return load();
-});
+ready = load();
 openAddress();

@@ -160,9 +160,9 @@ const compact = (source) => source.replace(/\/\*[^]*?\*\//g, '').split('\n').map
     .filter((line) => line !== '' && !line.startsWith('//')).join('\n') + '\n';
 
 // The page, its script and styles inline. The browser's own loading is the splash: the
-// calculator is drawn from the first response and its fields take typing at once. The
-// calculator's markup comes first and its typing rules right after it, so that a slow
-// line draws it before the rest (the dialogs, the script at the end) has arrived.
+// calculator is drawn from the first response and its fields take typing at once. Its
+// fields' typing rules come right after its markup, as a classic script: the module at the
+// end runs once the whole page is parsed, which can be after the fields are first drawn.
 async function pageMarkup(site) {
     const css = { all: [], desktop: [], phone: [] };
     const controls = mainMarkup(site, css);
@@ -195,9 +195,10 @@ async function pageMarkup(site) {
 <meta name="theme-color" content="${kThemeColour}" media="(prefers-color-scheme: light)">
 <meta name="theme-color" content="${kDarkThemeColour}" media="(prefers-color-scheme: dark)">
 <title>${title}</title>
+<link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icon.svg" type="image/svg+xml">
+<link rel="preload" href="engine.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="high">
 <style>${style}</style>
-<template id="afterDrawn"><link rel="manifest" href="manifest.webmanifest"></template>
 </head>
 <body data-main="${site.main.name}" data-result="${result}" data-about="${about.name}" data-about-ok="${about.ok.name}">
 <noscript><div class="window failure"><p>The calculator needs JavaScript, which this browser has turned off.

@@ -1,7 +1,7 @@
 // The fields' typing rules, carried inline right after the calculator's markup, so that
-// they hold from the first frame the fields are drawn in, before the rest of the page's
-// script (at its end) has arrived: each field takes only the characters the description
-// gave it, and a paste or a drop longer than any total can need is refused whole.
+// they hold from the first frame the fields are drawn in, before the page's module script
+// (at its end) has run: each field takes only the characters the description gave it,
+// and a paste or a drop longer than any total can need is refused whole.
 {
     const main = document.getElementById(document.body.dataset.main);
     const pasteLimit = Number(main.dataset.pasteLimit);
