@@ -41,7 +41,7 @@ const value = (page, id) => page.$eval(`#${id}`, (element) => element.value);
 const focused = (page) => page.evaluate(() => document.activeElement.id);
 const dialogText = (page) => waitFor(page, 'a message', () => document.querySelector('#dlgMessage[open] p')?.textContent);
 
-async function open(browser, url, settle = true) {
+async function open(browser, url, withModule = true) {
     const page = await browser.newPage();
     page.problems = [];
     page.on('pageerror', (error) => page.problems.push(error.message));
@@ -49,7 +49,7 @@ async function open(browser, url, settle = true) {
     page.on('request', (request) => !request.url().startsWith(url) && page.problems.push(request.url()));
     await page.goto(url);
     await waitFor(page, 'the calculator', () => document.activeElement.id === 'txtCompletions');
-    if (settle) await waitFor(page, 'its module', () => document.documentElement.dataset.ready !== undefined);
+    if (withModule) await waitFor(page, 'its module', () => document.documentElement.dataset.ready !== undefined);
     return page;
 }
 

@@ -3,8 +3,8 @@
 // runs the commands (Calculate, Reset, Contents, Index, About), and implements what the
 // module asks of the window. The fields take typing as soon as the page is drawn, by the
 // rules typing.js (inline after the calculator's markup) gives them; a command given
-// before the module has arrived runs once it has. Then, and whenever the address changes, a calculation the
-// address holds is filled in and calculated.
+// before the module has arrived runs once it has, the fields held until then. Then, and
+// whenever the address changes, a calculation the address holds is filled in and calculated.
 //
 //   button, menu item, key --pr_run(command)--> module --page.*--> fields, dialogs, help tab
 //   a rating --page.show_work, page.set_address--> the work under it, the address

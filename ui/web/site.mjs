@@ -203,6 +203,12 @@ async function pageMarkup(site) {
 <body data-main="${site.main.name}" data-result="${result}" data-about="${about.name}" data-about-ok="${about.ok.name}">
 <noscript><div class="window failure"><p>The calculator needs JavaScript, which this browser has turned off.
 Turn it on for this site and load the page again.</p></div></noscript>
+<div id="failure" class="window failure" role="alert" hidden>
+<p data-why="wasm" hidden>This browser cannot run the calculator: WebAssembly is turned off or missing.
+Turn it on, or open the page in another browser.</p>
+<p data-why="load" hidden>The calculator could not be loaded. Check the connection and try again.</p>
+<button type="button" id="cmdRetry" hidden>Try again</button>
+</div>
 <main id="${site.main.name}" class="window" aria-labelledby="caption" data-fields="${site.main.fields.join(' ')}" data-paste-limit="${site.main.pasteLimit}" data-ctrl-dropped="${site.main.ctrlLettersDropped}">
 <h1 class="titlebar" id="caption">${title}</h1>
 <nav role="menubar" aria-label="Menu bar" id="menubar">${menuMarkup(site).join('')}</nav>
@@ -216,12 +222,6 @@ ${controls.join('\n')}
 </div>
 </main>
 <script>${typing}</script>
-<div id="failure" class="window failure" role="alert" hidden>
-<p data-why="wasm" hidden>This browser cannot run the calculator: WebAssembly is turned off or missing.
-Turn it on, or open the page in another browser.</p>
-<p data-why="load" hidden>The calculator could not be loaded. Check the connection and try again.</p>
-<button type="button" id="cmdRetry" hidden>Try again</button>
-</div>
 <dialog id="dlgMessage" class="window" role="alertdialog" aria-labelledby="dlgMessageTitle" aria-describedby="dlgMessageText">
 <div class="titlebar" id="dlgMessageTitle">${title}</div>
 <p id="dlgMessageText"></p>
