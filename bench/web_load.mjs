@@ -1,11 +1,14 @@
-// The web page's load beside the two floors no page of its kind beats, measured in one
-// run and in turns (bare, module, calculator, bare, ...), so the machine's load falls on
-// all three alike:
+// The web page's load beside the floors no page of its kind beats, measured in one run
+// and in turns (bare, module, window, calculator, bare, ...), so the machine's load falls
+// on all of them alike:
 //   bare        a page holding only a text field;
 //   module      a page that compiles the same engine.wasm before enabling its field;
+//   window      the calculator's own window, its markup and style taken from the site,
+//               with no script, engine or dialog: what drawing the window costs,
+//               whatever the page does to load;
 //   calculator  the site.
 // "Usable" is the moment the first text field is shown, enabled and the topmost element
-// at its centre, checked at every frame by the same script on all three. Each visit is a
+// at its centre, checked at every frame by the same script on all of them. Each visit is a
 // new headless Chromium with a new profile, idle before the page is asked for, served gzip
 // by the same server, on two profiles: a desktop, and a slow phone (4x CPU slowdown,
 // 150 ms round trips, 1.6 Mbit/s down, 750 kbit/s up, a 360 px touch screen). Prints
@@ -24,12 +27,15 @@ import { serve } from '../tools/web/server.mjs';
 
 const loads = Number(process.argv[2] ?? 15);
 const site = fileURLToPath(new URL('../build/web/site', import.meta.url));
-const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const quantile = (values, q) => [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) * q + 0.5)];
+const median = (values) => quantile(values, 0.5);
 
 const head = '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8">' +
     '<meta name="viewport" content="width=device-width, initial-scale=1"><title>Floor</title></head><body>';
+const served = readFileSync(path.join(site, 'index.html'), 'utf8');
 const floors = {
     bare: `${head}<input type="text" aria-label="Total"></body></html>`,
+    window: `${head}${served.match(/<style>.*?<\/style>/s)[0]}${served.match(/<main .*?<\/main>/s)[0]}</body></html>`,
     module: `${head}<input type="text" aria-label="Total" disabled><script type="module">
 await WebAssembly.compileStreaming(fetch('engine.wasm'));
 document.querySelector('input').disabled = false;
@@ -152,19 +158,25 @@ try {
     }
     servers.calculator = await serve(site);
     for (const [profile, slowPhone] of [['desktop', false], ['slow phone', true]]) {
-        const runs = { bare: [], module: [], calculator: [] };
+        const runs = { bare: [], module: [], window: [], calculator: [] };
         for (let i = 0; i < loads; ++i) {
             for (const name of Object.keys(runs)) {
                 runs[name].push(await visit(servers[name], slowPhone, name === 'calculator'));
             }
         }
-        // A ratio is the median of each turn's own, so a slow moment weighs on one turn alone.
-        const summary = Object.entries(runs).map(([name, list]) => {
-            const ratio = median(list.map((run, i) => run.usable / runs.bare[i].usable));
-            return `${name} ${median(list.map((run) => run.usable)).toFixed(0)} ms (${ratio.toFixed(2)} x bare)`;
+        // A ratio is the median of each turn's own, so a slow moment weighs on one turn alone;
+        // its quartiles show how far one run can be trusted.
+        const summary = Object.entries(runs).slice(1).map(([name, list]) => {
+            const ratios = list.map((run, i) => run.usable / runs.bare[i].usable);
+            return `${name} ${median(list.map((run) => run.usable)).toFixed(0)} ms (${median(ratios).toFixed(2)} x bare, ` +
+                `quartiles ${quantile(ratios, 0.25).toFixed(2)}-${quantile(ratios, 0.75).toFixed(2)})`;
         });
+        summary.unshift(`bare ${median(runs.bare.map((run) => run.usable)).toFixed(0)} ms`);
         console.log(`chromium, ${profile}: usable after (medians of ${loads}) ${summary.join(', ')}`);
         const calculator = runs.calculator;
+        const overWindow = calculator.map((run, i) => run.usable / runs.window[i].usable);
+        console.log(`chromium, ${profile}: the calculator against its window alone ${median(overWindow).toFixed(2)} x ` +
+            `(quartiles ${quantile(overWindow, 0.25).toFixed(2)}-${quantile(overWindow, 0.75).toFixed(2)})`);
         const ready = median(calculator.map((run, i) => run.ready / runs.module[i].usable));
         console.log(`chromium, ${profile}: the calculator's module ready after ${median(calculator.map((run) => run.ready))
             .toFixed(0)} ms (${ready.toFixed(2)} x the module floor)`);
