@@ -29,13 +29,17 @@ const loads = Number(process.argv[2] ?? 15);
 const site = fileURLToPath(new URL('../build/web/site', import.meta.url));
 const quantile = (values, q) => [...values].sort((a, b) => a - b)[Math.floor((values.length - 1) * q + 0.5)];
 const median = (values) => quantile(values, 0.5);
+// A ratio over a run: the median of each turn's own, so a slow moment weighs on one turn
+// alone, and its quartiles, which show how far one run can be trusted.
+const spread = (ratios, floor) => `${median(ratios).toFixed(2)} x ${floor} (quartiles ` +
+    `${quantile(ratios, 0.25).toFixed(2)}-${quantile(ratios, 0.75).toFixed(2)})`;
 
 const head = '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8">' +
     '<meta name="viewport" content="width=device-width, initial-scale=1"><title>Floor</title></head><body>';
-const served = readFileSync(path.join(site, 'index.html'), 'utf8');
+const sitePage = readFileSync(path.join(site, 'index.html'), 'utf8');
 const floors = {
     bare: `${head}<input type="text" aria-label="Total"></body></html>`,
-    window: `${head}${served.match(/<style>.*?<\/style>/s)[0]}${served.match(/<main .*?<\/main>/s)[0]}</body></html>`,
+    window: `${head}${sitePage.match(/<style>.*?<\/style>/s)[0]}${sitePage.match(/<main .*?<\/main>/s)[0]}</body></html>`,
     module: `${head}<input type="text" aria-label="Total" disabled><script type="module">
 await WebAssembly.compileStreaming(fetch('engine.wasm'));
 document.querySelector('input').disabled = false;
@@ -164,19 +168,12 @@ try {
                 runs[name].push(await visit(servers[name], slowPhone, name === 'calculator'));
             }
         }
-        // A ratio is the median of each turn's own, so a slow moment weighs on one turn alone;
-        // its quartiles show how far one run can be trusted.
-        const summary = Object.entries(runs).slice(1).map(([name, list]) => {
-            const ratios = list.map((run, i) => run.usable / runs.bare[i].usable);
-            return `${name} ${median(list.map((run) => run.usable)).toFixed(0)} ms (${median(ratios).toFixed(2)} x bare, ` +
-                `quartiles ${quantile(ratios, 0.25).toFixed(2)}-${quantile(ratios, 0.75).toFixed(2)})`;
-        });
-        summary.unshift(`bare ${median(runs.bare.map((run) => run.usable)).toFixed(0)} ms`);
+        const against = (list, floor) => spread(list.map((run, i) => run.usable / runs[floor][i].usable), floor);
+        const summary = Object.entries(runs).map(([name, list]) => `${name} ${median(list.map((run) => run.usable))
+            .toFixed(0)} ms${name === 'bare' ? '' : `, ${against(list, 'bare')}`}`);
         console.log(`chromium, ${profile}: usable after (medians of ${loads}) ${summary.join(', ')}`);
         const calculator = runs.calculator;
-        const overWindow = calculator.map((run, i) => run.usable / runs.window[i].usable);
-        console.log(`chromium, ${profile}: the calculator against its window alone ${median(overWindow).toFixed(2)} x ` +
-            `(quartiles ${quantile(overWindow, 0.25).toFixed(2)}-${quantile(overWindow, 0.75).toFixed(2)})`);
+        console.log(`chromium, ${profile}: the calculator against its window alone: ${against(calculator, 'window')}`);
         const ready = median(calculator.map((run, i) => run.ready / runs.module[i].usable));
         console.log(`chromium, ${profile}: the calculator's module ready after ${median(calculator.map((run) => run.ready))
             .toFixed(0)} ms (${ready.toFixed(2)} x the module floor)`);
